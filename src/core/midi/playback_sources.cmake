@@ -1,0 +1,1 @@
+# sources of this area: target_sources(ovelune_core PRIVATE ...)

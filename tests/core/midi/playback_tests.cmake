@@ -1,0 +1,1 @@
+# tests of devices, players, connector and listener

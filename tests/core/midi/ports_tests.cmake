@@ -1,0 +1,1 @@
+# tests of ports, synthesizer, device manager and notifications (JACK)

@@ -1,0 +1,1 @@
+# tests of the naming tables, MIDI files and sound files
