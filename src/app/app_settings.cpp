@@ -1,0 +1,233 @@
+#include "app/app_settings.h"
+
+#include <QSettings>
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+const char* const OrganizationName = "Quorvex";
+const char* const ApplicationName = "Ovelune";
+
+const double PassRatio = 0.65;
+
+} // namespace
+
+const unsigned int AppSettings::maturityMidiBase[AppSettings::LevelCount] = {
+    24, 26, 28, 29, 31, 33, 35, // C D E F G A B
+    25, 27, 30, 32, 34          // C# D# F# G# A#
+};
+
+AppSettings::AppSettings()
+    : settings(new QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                             QString::fromLatin1(OrganizationName), QString::fromLatin1(ApplicationName)))
+{
+    ReadState();
+}
+
+AppSettings::~AppSettings() = default;
+
+void AppSettings::SetMaturity(unsigned int level)
+{
+    if (level == 0 || level > LevelCount)
+        level = 1;
+    maturityLevel = level;
+    ReGenerateQuestions();
+}
+
+void AppSettings::ReGenerateQuestions()
+{
+    questionCount = OctaveCount * maturityLevel;
+    questions.assign(questionCount, 0);
+    for (unsigned int i = 0; i < maturityLevel; ++i)
+        for (unsigned int j = 0; j < OctaveCount; ++j)
+            questions[i * OctaveCount + j] = maturityMidiBase[i] + 12 * j;
+
+    // Seeded once per process; later lists continue the same sequence.
+    static bool seedPending = true;
+    if (seedPending) {
+        std::srand(static_cast<unsigned int>(std::time(nullptr)));
+        seedPending = false;
+    }
+    for (size_t k = 1; k < questions.size(); ++k) {
+        const size_t r = static_cast<size_t>(std::rand()) % (k + 1);
+        std::swap(questions[k], questions[r]);
+    }
+
+    correctCount = 0;
+    incorrectCount = 0;
+    noteStats.assign(maturityLevel, 0);
+    currentQuestion = 0;
+    SaveState();
+}
+
+bool AppSettings::AnalyzeStatsAndApplyMaturity()
+{
+    unsigned int nextLevel = maturityLevel;
+    bool perfectPitch = false;
+
+    const bool passed = static_cast<double>(correctCount) >= PassRatio * static_cast<double>(questions.size());
+    if (passed) {
+        if (maturityLevel < LevelCount)
+            nextLevel = maturityLevel + 1;
+        else
+            perfectPitch = true;
+    } else if (maturityLevel >= 1 && noteStats.size() >= maturityLevel) {
+        // The newest note known better than an older one means the older ones need work.
+        const unsigned int newest = noteStats[maturityLevel - 1];
+        bool newestAhead = false;
+        for (unsigned int i = 0; i + 1 < maturityLevel; ++i)
+            if (newest > noteStats[i])
+                newestAhead = true;
+        if (newestAhead && maturityLevel > 2)
+            nextLevel = maturityLevel - 1;
+    }
+
+    SetMaturity(nextLevel);
+    return perfectPitch;
+}
+
+unsigned int AppSettings::GetIndexForNote(unsigned int note) const
+{
+    const unsigned int base = 24 + note % 12;
+    for (unsigned int i = 0; i < LevelCount; ++i)
+        if (maturityMidiBase[i] == base)
+            return i;
+    return 0; // unreachable: every pitch class is in the table
+}
+
+bool AppSettings::ProcessAnswer(unsigned int answerNote, unsigned int& questionNote)
+{
+    if (questions.empty()) {
+        questionNote = 0;
+        return false;
+    }
+    questionNote = currentQuestion < questions.size() ? questions[currentQuestion] : questions.front();
+
+    const bool right = answerNote == questionNote;
+    if (right) {
+        ++correctCount;
+        const unsigned int index = GetIndexForNote(questionNote);
+        if (index < noteStats.size())
+            ++noteStats[index];
+    } else {
+        ++incorrectCount;
+    }
+
+    // The store keeps the next question to ask, so a resumed session does not repeat
+    // the one just answered; in memory the answered question stays current.
+    ++currentQuestion;
+    SaveState();
+    --currentQuestion;
+    return right;
+}
+
+bool AppSettings::HasQuestionsLeft() const
+{
+    return currentQuestion < questions.size();
+}
+
+void AppSettings::ReadState()
+{
+    settings->beginGroup(QStringLiteral("GlobalSetting"));
+    inputDevice = settings->value(QStringLiteral("InputDevice"), QString()).toString();
+    midiInstrument = static_cast<qint8>(settings->value(QStringLiteral("MidiInstrument"), 0).toInt());
+    const int storedCurrent = settings->value(QStringLiteral("CurrentQuestion"), 0).toInt();
+    const int storedLevel = settings->value(QStringLiteral("MaturityLevel"), 1).toInt();
+    const int storedCorrect = settings->value(QStringLiteral("CorrectStats"), 0).toInt();
+    const int storedIncorrect = settings->value(QStringLiteral("InCorrectStats"), 0).toInt();
+    showHelpOnStartup = settings->value(QStringLiteral("ShowHelpOnStartup"), true).toBool();
+    showColorMap = settings->value(QStringLiteral("ShowColorMap"), true).toBool();
+    settings->endGroup();
+    currentQuestion = static_cast<unsigned int>(storedCurrent);
+    correctCount = static_cast<unsigned int>(storedCorrect);
+    incorrectCount = static_cast<unsigned int>(storedIncorrect);
+    maturityLevel = static_cast<unsigned int>(storedLevel);
+
+    noteStats.clear();
+    questions.clear();
+    settings->beginGroup(QStringLiteral("StatsAndQuestions"));
+    const int statsSize = settings->beginReadArray(QStringLiteral("stats"));
+    // Elements are read only when the size fits the level, so a damaged size entry
+    // (millions of elements) is never allocated or walked.
+    const bool statsFit = storedLevel >= 1 && storedLevel <= static_cast<int>(LevelCount) && statsSize == storedLevel;
+    if (statsFit) {
+        noteStats.reserve(static_cast<size_t>(statsSize));
+        for (int i = 0; i < statsSize; ++i) {
+            settings->setArrayIndex(i);
+            noteStats.push_back(static_cast<unsigned int>(settings->value(QStringLiteral("stat"), 0).toInt()));
+        }
+    }
+    settings->endArray();
+    const int questionsSize = settings->beginReadArray(QStringLiteral("questions"));
+    const bool questionsFit = statsFit && questionsSize == storedLevel * static_cast<int>(OctaveCount);
+    if (questionsFit) {
+        questions.reserve(static_cast<size_t>(questionsSize));
+        for (int i = 0; i < questionsSize; ++i) {
+            settings->setArrayIndex(i);
+            questions.push_back(static_cast<unsigned int>(settings->value(QStringLiteral("question"), 0).toInt()));
+        }
+    }
+    settings->endArray();
+    settings->endGroup();
+    questionCount = static_cast<unsigned int>(questions.size());
+
+    // A negative count cannot come from an answer: the store is damaged.
+    const bool countsValid = storedCorrect >= 0 && storedIncorrect >= 0;
+    if (!countsValid || !IsStoredSessionUsable(storedLevel, statsSize, questionsSize))
+        SetMaturity(maturityLevel);
+}
+
+bool AppSettings::IsStoredSessionUsable(int storedLevel, int statsSize, int questionsSize) const
+{
+    if (storedLevel < 1 || storedLevel > static_cast<int>(LevelCount))
+        return false;
+    if (statsSize != storedLevel || questionsSize != storedLevel * static_cast<int>(OctaveCount))
+        return false;
+    if (currentQuestion >= questions.size())
+        return false;
+    return HoldsExactlyTheTrainedNotes();
+}
+
+bool AppSettings::HoldsExactlyTheTrainedNotes() const
+{
+    std::vector<unsigned int> expected;
+    for (unsigned int i = 0; i < maturityLevel; ++i)
+        for (unsigned int j = 0; j < OctaveCount; ++j)
+            expected.push_back(maturityMidiBase[i] + 12 * j);
+    std::vector<unsigned int> stored = questions;
+    std::sort(expected.begin(), expected.end());
+    std::sort(stored.begin(), stored.end());
+    return stored == expected;
+}
+
+void AppSettings::SaveState()
+{
+    settings->beginGroup(QStringLiteral("GlobalSetting"));
+    settings->setValue(QStringLiteral("InputDevice"), inputDevice);
+    settings->setValue(QStringLiteral("MidiInstrument"), static_cast<int>(midiInstrument));
+    settings->setValue(QStringLiteral("CurrentQuestion"), currentQuestion);
+    settings->setValue(QStringLiteral("MaturityLevel"), maturityLevel);
+    settings->setValue(QStringLiteral("CorrectStats"), correctCount);
+    settings->setValue(QStringLiteral("InCorrectStats"), incorrectCount);
+    settings->setValue(QStringLiteral("ShowHelpOnStartup"), showHelpOnStartup);
+    settings->setValue(QStringLiteral("ShowColorMap"), showColorMap);
+    settings->endGroup();
+
+    settings->beginGroup(QStringLiteral("StatsAndQuestions"));
+    settings->beginWriteArray(QStringLiteral("stats"), static_cast<int>(noteStats.size()));
+    for (size_t i = 0; i < noteStats.size(); ++i) {
+        settings->setArrayIndex(static_cast<int>(i));
+        settings->setValue(QStringLiteral("stat"), noteStats[i]);
+    }
+    settings->endArray();
+    settings->beginWriteArray(QStringLiteral("questions"), static_cast<int>(questions.size()));
+    for (size_t i = 0; i < questions.size(); ++i) {
+        settings->setArrayIndex(static_cast<int>(i));
+        settings->setValue(QStringLiteral("question"), questions[i]);
+    }
+    settings->endArray();
+    settings->endGroup();
+}

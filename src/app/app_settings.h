@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QSettings;
+
+// The training model and its persisted store: the level order, the question list of the
+// current session, per-note statistics, the judging of answers and the level rules.
+// Everything here runs on the GUI thread. The whole state is written to the store after
+// every change; the members are public because the session state machine and the QML
+// bridge read and write them directly.
+class AppSettings
+{
+public:
+    static constexpr unsigned int LevelCount = 12;
+    static constexpr unsigned int OctaveCount = 7;
+    // The lowest trained octave of each pitch class, in the order the levels add them:
+    // C D E F G A B, then C# D# F# G# A#.
+    static const unsigned int maturityMidiBase[LevelCount];
+
+    AppSettings();
+    ~AppSettings();
+    AppSettings(const AppSettings&) = delete;
+    AppSettings& operator=(const AppSettings&) = delete;
+
+    // A level of 0 or above 12 becomes 1; always regenerates the question list.
+    void SetMaturity(unsigned int level);
+    void ReGenerateQuestions();
+    // Judges the finished session, picks the next level and starts its list. Returns true
+    // when level 12 has been passed: perfect pitch acquired.
+    bool AnalyzeStatsAndApplyMaturity();
+    // Position 0..11 of the note's pitch class in the level order.
+    unsigned int GetIndexForNote(unsigned int note) const;
+    // Records the answer to the current question; hands back the asked note. Does not
+    // advance the question, but the store gets the index of the next question to ask.
+    bool ProcessAnswer(unsigned int answerNote, unsigned int& questionNote);
+    // True when the list holds a question at currentQuestion that has not been answered.
+    bool HasQuestionsLeft() const;
+
+    void ReadState();
+    void SaveState();
+
+    std::vector<unsigned int> questions;
+    std::vector<unsigned int> noteStats;
+    unsigned int correctCount = 0;
+    unsigned int incorrectCount = 0;
+    unsigned int maturityLevel = 1;
+    unsigned int currentQuestion = 0;
+    unsigned int questionCount = 0;
+    bool showHelpOnStartup = true;
+    bool showColorMap = true;
+    QString inputDevice;
+    qint8 midiInstrument = 0;
+    std::unique_ptr<QSettings> settings;
+
+private:
+    bool IsStoredSessionUsable(int storedLevel, int statsSize, int questionsSize) const;
+    bool HoldsExactlyTheTrainedNotes() const;
+};
