@@ -1,0 +1,101 @@
+#pragma once
+
+#include "keyboard/key_state.h"
+#include "keyboard/key_table.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QQuickPaintedItem>
+#include <QVector>
+
+class QPainter;
+
+// The 88-key piano (A0..C8) as a painted QML item, scaled to the item's size. Keys are
+// numbered by key index 0..87 from A0 (MIDI note = key index + 21). Everything here runs
+// on the GUI thread.
+class Keyboard : public QQuickPaintedItem
+{
+    Q_OBJECT
+    Q_PROPERTY(QColor color READ color WRITE setColor)
+
+public:
+    enum KMode {
+        KModePlay = 0,         // clicks press keys, the hover image follows the pointer
+        KModeView = 1,         // clicks are ignored
+        KModeKeyHover = 2,     // key and octave group under the pointer are selected
+        KModeOctaveHover = 3,  // inner octave group under the pointer is selected
+    };
+    Q_ENUM(KMode)
+
+    explicit Keyboard(QQuickItem* parent = nullptr);
+
+    void switchMode(KMode m);
+    void Enable(bool on);
+
+    const QColor& color() const;
+    void setColor(const QColor& newColor);
+
+    // Adds answer colours: `green` keys turn green, then `red` keys turn red; colours of
+    // other keys stay. Indexes outside 0..87 are ignored.
+    void highlightKeys(const QVector<int>& green, const QVector<int>& red);
+    // Drops every colour and pressed mark; the caller requests the repaint.
+    void cleanAllKeys();
+    void setPressedKey(bool flag, int key);
+    void changeKeysState(const KeysStateMap& newState);
+    // Requests a repaint when some key is marked changed.
+    void updateKeysState();
+
+    // Key index under an item position, or -1.
+    int getKeyByPos(int x, int y) const;
+
+    void paint(QPainter* painter) override;
+
+    KMode getMode() const { return mode; }
+    bool areKeysEnabled() const { return keysEnabled; }
+    int getSelectedOctave() const { return selectedOctave; }
+    int getSelectedKey() const { return selectedKey; }
+    int getPressedKey() const { return pressedKey; }
+    int getHoverKey() const { return hoverKey; }
+    QPointF getScale() const { return scale; }
+    // `key` must lie in 0..87.
+    const KeyState& getKeyState(int key) const;
+
+signals:
+    void hover(int index);
+    void keyPressed(int key);
+    void keyReleased(int key);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void hoverEnterEvent(QHoverEvent* event) override;
+    void hoverMoveEvent(QHoverEvent* event) override;
+    void hoverLeaveEvent(QHoverEvent* event) override;
+    void geometryChanged(const QRectF& newGeometry, const QRectF& oldGeometry) override;
+
+private slots:
+    void updateKeysState(KeysStateMap newState);
+
+private:
+    // Update only the scale from a new item size. Private because they hide
+    // QQuickItem::setWidth/setHeight, which resize the item.
+    void setWidth(float w);
+    void setHeight(float h);
+
+    void drawOctave(int octaveGroup, QPainter* painter);
+    void drawKey(int key, QPainter* painter);
+    void drawFades(QPainter* painter);
+    void repaint();
+    void requestCursor(int shape);
+
+    QColor textColor;  // the `color` property
+    QPointF scale;     // item size / native size, per axis; hides QQuickItem::scale()
+    KMode mode;
+    int selectedOctave;
+    int selectedKey;
+    int pressedKey;
+    KeyState keyStates[KeyCount];
+    bool keysEnabled;
+    int hoverKey;
+};

@@ -1,0 +1,164 @@
+#include "key_image_painter.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRegion>
+
+namespace {
+
+const QColor outlineNavy(0, 4, 27);
+
+QColor darkerBy(const QColor& c, int amount)
+{
+    return QColor(qMax(0, c.red() - amount), qMax(0, c.green() - amount),
+                  qMax(0, c.blue() - amount));
+}
+
+KeyStateColours state(const QString& directory, bool plainNames, const QColor& whiteTop,
+                      const QColor& whiteBottom, const QColor& black)
+{
+    return KeyStateColours{directory, plainNames, whiteTop, whiteBottom, black,
+                           darkerBy(black, 20)};
+}
+
+QRegion whiteKeyRegion(const KeyImageShape& shape)
+{
+    QRegion region(shape.firstColumn, 0, shape.lastColumn - shape.firstColumn + 1, NotchRows);
+    return region.united(QRect(0, NotchRows, WhiteKeyWidth, WhiteKeyHeight - NotchRows));
+}
+
+QImage paintWhiteKey(const KeyImageShape& shape, const KeyStateColours& c)
+{
+    QImage image(WhiteKeyWidth, WhiteKeyHeight, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    // No antialiasing anywhere: every pixel must end fully opaque or fully transparent.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setClipRegion(whiteKeyRegion(shape));
+
+    QLinearGradient body(0, 0, 0, WhiteKeyHeight);
+    body.setColorAt(0, c.whiteTop);
+    body.setColorAt(1, c.whiteBottom);
+    p.fillRect(image.rect(), body);
+
+    // Light falls from the left: a faint sheen on the left, a faint shade on the right.
+    QLinearGradient side(0, 0, WhiteKeyWidth, 0);
+    side.setColorAt(0, QColor(255, 255, 255, 40));
+    side.setColorAt(0.3, QColor(255, 255, 255, 0));
+    side.setColorAt(0.6, QColor(0, 0, 0, 0));
+    side.setColorAt(1, QColor(0, 0, 0, 24));
+    p.fillRect(image.rect(), side);
+
+    // Shadow cast by the keyboard's case over the far end of the key.
+    QLinearGradient caseShadow(0, 0, 0, 8);
+    caseShadow.setColorAt(0, QColor(0, 0, 0, 60));
+    caseShadow.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(QRect(0, 0, WhiteKeyWidth, 8), caseShadow);
+
+    // Shadow of the neighbouring black keys on the front part, just below the notches.
+    QLinearGradient blackShadow(0, NotchRows, 0, NotchRows + 5);
+    blackShadow.setColorAt(0, QColor(0, 0, 0, 45));
+    blackShadow.setColorAt(1, QColor(0, 0, 0, 0));
+    if (shape.firstColumn > 0)
+        p.fillRect(QRect(0, NotchRows, shape.firstColumn, 5), blackShadow);
+    if (shape.lastColumn < WhiteKeyWidth - 1)
+        p.fillRect(QRect(shape.lastColumn + 1, NotchRows, WhiteKeyWidth - 1 - shape.lastColumn, 5),
+                   blackShadow);
+
+    // Bevel: bright left edge, dark right edge that separates the key from the next one.
+    p.setPen(c.whiteTop.lighter(106));
+    p.drawLine(shape.firstColumn, 0, shape.firstColumn, NotchRows - 1);
+    p.drawLine(0, NotchRows, 0, WhiteKeyHeight - 1);
+    p.setPen(darkerBy(c.whiteBottom, 55));
+    p.drawLine(shape.lastColumn, 0, shape.lastColumn, NotchRows - 1);
+    p.drawLine(WhiteKeyWidth - 1, NotchRows, WhiteKeyWidth - 1, WhiteKeyHeight - 1);
+
+    // The rounded front lip, then the two-row navy outline along the bottom.
+    QLinearGradient lip(0, WhiteKeyHeight - 12, 0, WhiteKeyHeight - 2);
+    lip.setColorAt(0, QColor(0, 0, 0, 0));
+    lip.setColorAt(1, QColor(0, 0, 0, 50));
+    p.fillRect(QRect(0, WhiteKeyHeight - 12, WhiteKeyWidth, 10), lip);
+    p.fillRect(QRect(0, WhiteKeyHeight - 2, WhiteKeyWidth, 2), outlineNavy);
+    return image;
+}
+
+QImage paintBlackKey(const KeyStateColours& c)
+{
+    QImage image(BlackKeyWidth, BlackKeyHeight, QImage::Format_ARGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    image.fill(c.blackBorder);
+
+    const QRect inner(1, 0, BlackKeyWidth - 2, BlackKeyHeight - 1);
+    QLinearGradient body(0, 0, 0, BlackKeyHeight);
+    body.setColorAt(0, c.black);
+    body.setColorAt(0.8, c.black.lighter(108));
+    body.setColorAt(1, c.black.lighter(125));
+    p.fillRect(inner, body);
+
+    // Bevelled sides and the sloped front end of the key.
+    p.setPen(c.black.lighter(118));
+    p.drawLine(2, 0, 2, BlackKeyHeight - 12);
+    p.setPen(c.black.darker(118));
+    p.drawLine(BlackKeyWidth - 3, 0, BlackKeyWidth - 3, BlackKeyHeight - 12);
+    QLinearGradient front(0, BlackKeyHeight - 11, 0, BlackKeyHeight - 1);
+    front.setColorAt(0, c.black.lighter(135));
+    front.setColorAt(1, c.black.lighter(112));
+    p.fillRect(QRect(2, BlackKeyHeight - 11, BlackKeyWidth - 4, 10), front);
+    return image;
+}
+
+}  // namespace
+
+QVector<KeyStateColours> keyStates()
+{
+    return {
+        state("normal", true, QColor(188, 197, 207), QColor(196, 202, 210), QColor(50, 64, 73)),
+        state("hover", false, QColor(244, 253, 255), QColor(236, 245, 249), QColor(91, 109, 123)),
+        state("pressed", false, QColor(127, 139, 150), QColor(112, 123, 135), QColor(44, 57, 67)),
+        state("green", false, QColor(33, 226, 106), QColor(30, 214, 100), QColor(37, 224, 122)),
+        state("blue", false, QColor(48, 165, 255), QColor(44, 155, 242), QColor(12, 149, 246)),
+        state("red", false, QColor(202, 55, 55), QColor(192, 50, 50), QColor(215, 76, 76)),
+    };
+}
+
+QVector<KeyImageShape> keyShapes(const KeyStateColours& state)
+{
+    const bool blueSet = state.directory == QLatin1String("blue");
+    return {
+        {"Afirst", true, 0, 29},
+        {"C", true, 0, 20},
+        {"C_sharp", false, 0, 0},
+        {"D", true, 5, 29},
+        {"D_sharp", false, 0, 0},
+        {"E", true, 14, 34},
+        {"F", true, 0, 20},
+        {"F_sharp", false, 0, 0},
+        {"G", true, 5, 24},
+        {"G_sharp", false, 0, 0},
+        // The A image reaches one column into both neighbours, except in the blue set.
+        {"A", true, blueSet ? 10 : 9, blueSet ? 29 : 30},
+        {"A_sharp", false, 0, 0},
+        {"B", true, 14, 34},
+        {"Clast", true, 0, 34},
+    };
+}
+
+QImage paintKey(const KeyImageShape& shape, const KeyStateColours& colours)
+{
+    return shape.white ? paintWhiteKey(shape, colours) : paintBlackKey(colours);
+}
+
+QString checkAlpha(const QImage& image, const KeyImageShape& shape)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool opaque = !shape.white || y >= NotchRows
+                || (x >= shape.firstColumn && x <= shape.lastColumn);
+            const int alpha = qAlpha(image.pixel(x, y));
+            if (alpha != (opaque ? 255 : 0))
+                return QString("%1: alpha %2 at (%3, %4)").arg(shape.name).arg(alpha).arg(x).arg(y);
+        }
+    }
+    return QString();
+}
