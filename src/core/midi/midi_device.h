@@ -3,6 +3,7 @@
 #include "core/midi/midi.h"
 #include "core/midi/subject.h"
 
+#include <QMutex>
 #include <QString>
 
 #include <cstddef>
@@ -43,9 +44,21 @@ protected:
     // Called on the thread that produced the event (MIDI back end or multimedia timer).
     void ProcessEvent(const MidiEvent& event);
 
+    // The recording keeps only this many of the most recent events: a keyboard that sends
+    // clock or active sensing would otherwise grow it for as long as the program runs.
+    static constexpr int RecordingLimit = 10000;
+
 private:
+    void Record(const MidiEvent& event);
+    void TrackKeys(const MidiMessage& message);
+
+    // stateMutex guards keyboards, recording, recordingNext and volume: the producing thread
+    // writes them in ProcessEvent, any thread may read them or set the volume. It is never
+    // held while observers run.
+    mutable QMutex stateMutex;
     MidiKeyboardState keyboards[MidiChannelCount];
     MidiStream recording;
+    int recordingNext = 0; // once the recording is full: the slot the next event overwrites
     double volume;
 };
 

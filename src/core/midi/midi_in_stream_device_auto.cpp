@@ -1,0 +1,81 @@
+#include "core/midi/midi_in_stream_device_auto.h"
+
+#include "core/midi/multimedia_timer.h"
+
+#include <QMutexLocker>
+
+namespace Core {
+
+MidiInStreamDeviceAuto::MidiInStreamDeviceAuto(boost::shared_ptr<MidiStream> stream)
+    : MidiInStreamDeviceBase(stream)
+    , lastStamp(Timer::GetStamp())
+{
+    Reset();
+    // Not under the player's lock: a tick holds the timer's lock and then takes the player's.
+    const long long stamp = Timer::Add(this);
+    QMutexLocker lock(&mutex);
+    lastStamp = stamp;
+}
+
+MidiInStreamDeviceAuto::~MidiInStreamDeviceAuto()
+{
+    Timer::Remove(this);
+}
+
+void MidiInStreamDeviceAuto::Reset()
+{
+    QMutexLocker lock(&mutex);
+    MidiInStreamDeviceBase::Reset();
+    elapsed = 0.0;
+    playing = false;
+}
+
+void MidiInStreamDeviceAuto::Play()
+{
+    QMutexLocker lock(&mutex);
+    MidiInStreamDeviceBase::Play();
+    playing = true;
+}
+
+void MidiInStreamDeviceAuto::Pause(bool pause)
+{
+    QMutexLocker lock(&mutex);
+    playing = !pause;
+}
+
+void MidiInStreamDeviceAuto::OnTimer(long long stamp)
+{
+    bool completed = false;
+    {
+        QMutexLocker lock(&mutex);
+        if (!playing || IsAtEnd()) {
+            lastStamp = stamp;
+            return;
+        }
+        elapsed += static_cast<double>(stamp - lastStamp) / 1000.0;
+        lastStamp = stamp;
+
+        // Held for the whole tick: an observer may replace the stream while we emit.
+        const boost::shared_ptr<MidiStream> playedStream = stream;
+        const MidiStream::Events& events = playedStream->GetEvents();
+        while (elapsed >= events.at(position).GetTime()) {
+            const MidiEvent event = events.at(position);
+            ++position;
+            const unsigned int resetsBefore = resets;
+            ProcessEvent(event);
+            if (resets != resetsBefore)
+                break; // an observer reset the player or replaced its stream
+            if (IsAtEnd()) {
+                Reset();
+                completed = true;
+                break;
+            }
+            if (!playing)
+                break; // an observer paused the player
+        }
+    }
+    if (completed)
+        NotifyPlaybackComplete();
+}
+
+} // namespace Core

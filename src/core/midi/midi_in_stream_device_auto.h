@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/midi/midi_in_stream_device_base.h"
+
+namespace Core {
+
+// A stream player driven by the multimedia timer: every tick emits the events whose time in
+// seconds has come, measured in playing time since the start (pauses do not count).
+//
+// Threads: ticks (OnTimer), and so every emitted event and the end-of-playback report, run
+// on the multimedia timer thread; the other operations may come from any thread. The
+// player must not be created or destroyed on the timer thread. Destruction waits for a tick
+// in progress, and no tick reaches the player afterwards.
+class MidiInStreamDeviceAuto : public MidiInStreamDeviceBase, public MultimediaTimerObserver
+{
+public:
+    explicit MidiInStreamDeviceAuto(boost::shared_ptr<MidiStream> stream);
+    ~MidiInStreamDeviceAuto() override;
+
+    void Reset() override;
+    void Play() override;
+    void OnTimer(long long stamp) override;
+
+    // Pause(true) holds playback where it is; Pause(false) resumes.
+    void Pause(bool pause);
+
+private:
+    // Guarded by the base's mutex.
+    long long lastStamp = 0; // stamp of the previous tick, in ms
+    double elapsed = 0.0;    // playing time since the last reset, in s
+    bool playing = false;
+};
+
+} // namespace Core

@@ -1,0 +1,96 @@
+#include "core/midi/multimedia_timer.h"
+
+#include "core/midi/engine_assert.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+namespace Core {
+
+namespace {
+
+struct TimerState
+{
+    QMutex Mutex; // guards Timers and TimerId; held during every tick's callbacks
+    std::vector<MultimediaTimerObserver*> Timers;
+    std::thread::id TimerId; // no thread until the first Add
+};
+
+// Deliberately never destroyed: the detached timer thread keeps ticking while the process
+// exits and must not meet a destroyed mutex or list.
+TimerState& State()
+{
+    static TimerState* const state = new TimerState;
+    return *state;
+}
+
+// Set on the timer thread only: registering from a tick would wait for the tick's own lock.
+thread_local bool onTimerThread = false;
+
+} // namespace
+
+long long Timer::Add(MultimediaTimerObserver* observer)
+{
+    CORE_ASSERT(!onTimerThread);
+    TimerState& state = State();
+    QMutexLocker lock(&state.Mutex);
+    if (state.TimerId == std::thread::id())
+        Start();
+    state.Timers.push_back(observer);
+    return GetStamp();
+}
+
+void Timer::Remove(MultimediaTimerObserver* observer)
+{
+    CORE_ASSERT(!onTimerThread);
+    TimerState& state = State();
+    QMutexLocker lock(&state.Mutex);
+    const auto it = std::find(state.Timers.begin(), state.Timers.end(), observer);
+    if (it != state.Timers.end())
+        state.Timers.erase(it);
+    if (state.Timers.empty())
+        Stop();
+}
+
+long long Timer::GetStamp()
+{
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() / 1000000;
+}
+
+// Under Mutex.
+void Timer::Start()
+{
+    std::thread thread(&Timer::ThreadProc);
+    State().TimerId = thread.get_id();
+    thread.detach();
+}
+
+// The thread runs until the process ends; with no observers a tick only takes the lock.
+void Timer::Stop()
+{
+}
+
+void Timer::OnTimer()
+{
+    TimerState& state = State();
+    QMutexLocker lock(&state.Mutex);
+    for (MultimediaTimerObserver* observer : state.Timers)
+        observer->OnTimer(GetStamp());
+}
+
+void Timer::ThreadProc()
+{
+    onTimerThread = true;
+    for (;;) {
+        OnTimer();
+        std::this_thread::sleep_for(std::chrono::microseconds(5000));
+    }
+}
+
+} // namespace Core

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/midi/subject.h"
+
+namespace Core {
+
+// The multimedia timer: one background thread that calls every registered observer with a
+// millisecond stamp of the monotonic clock, then sleeps 5 ms, for as long as the process
+// runs. The thread starts with the first Add and is never stopped or joined.
+//
+// Threads: Add and Remove may be called from any thread except the timer thread itself
+// (an observer's OnTimer, and whatever it calls, must not register or unregister: the
+// list's lock is held during every tick). Once Remove returns, no tick reaches the
+// observer any more.
+class Timer
+{
+public:
+    Timer() = delete;
+
+    // Appends the observer (duplicates are not checked) and returns the current stamp.
+    static long long Add(MultimediaTimerObserver* observer);
+    // Removes the first occurrence of the observer; waits for a tick in progress.
+    static void Remove(MultimediaTimerObserver* observer);
+    // Milliseconds of the monotonic clock.
+    static long long GetStamp();
+
+private:
+    static void Start();
+    static void Stop();
+    static void OnTimer();
+    static void ThreadProc();
+};
+
+} // namespace Core
