@@ -3,13 +3,19 @@ import QtQuick.Controls 1.2
 import QtQuick.Controls.Styles 1.2
 import Keyboard 1.0
 import QMLMessenger 1.0
-import "colorswitchlib.js" as Colors
+import "colorswitchlib.js" as Colorswitchlib
+import "timelinestriplib.js" as Timelinestriplib
+import "levellib.js" as Levellib
 
+// The main window. The application calls the four on... functions below by name;
+// everything else reaches the application through "appmessenger".
 Rectangle {
     id: rootrec
-    width: 1280
-    height: 800
-    color: "#89a1af"
+    implicitWidth: 1280
+    implicitHeight: 800
+    width: implicitWidth
+    height: implicitHeight
+    color: Colorswitchlib.neutralColor
 
     property int globalhbordermargin: 30
     property int sessionCorrecAnswers: 0
@@ -19,39 +25,664 @@ Rectangle {
     property int repsPerNote: 7 * questionsPerNote
     property int currentNote: 0
 
+    // Set when a level-12 session has been passed; the next note begins a new round.
+    property bool perfectPitchReached: false
+
+    readonly property string headerColor: "#424c53"
+    readonly property string labelColor: "#d0efff"
+
     signal changeCursor(var cursor)
 
+    // ---- callbacks from the application ----
+
     function onCurrentNote(note) {
+        if (!speakerAnimation.running)
+            speakerAnimation.start()
+        speaker.waitinguserinput = true
         currentNote = note
+        console.log("current note index:", note)
+        if (!replayButton.sessionstarted)
+            replayButton.sessionstarted = true
+        recolor()
+        if (perfectPitchReached) {
+            // The learner went on after perfect pitch: the model asks a fresh level-12 list.
+            perfectPitchReached = false
+            sessionCorrecAnswers = 0
+            sessionIncorrectAnswers = 0
+            prepareCells(difficultyLevel, 0, 0)
+        }
+        scoreText.text = Timelinestriplib.scoreText(sessionCorrecAnswers + sessionIncorrectAnswers + 1,
+                                                    sessionTotal())
     }
+
     function onAnswerRecieved(correct, noteNumber) {
+        if (sessionCorrecAnswers + sessionIncorrectAnswers >= cellModel.count) {
+            // More answers than the strip has cells: begin a new row rather than lose them.
+            sessionCorrecAnswers = 0
+            sessionIncorrectAnswers = 0
+            prepareCells(difficultyLevel, 0, 0)
+        }
         if (correct)
             sessionCorrecAnswers++
         else
             sessionIncorrectAnswers++
+        var total = sessionCorrecAnswers + sessionIncorrectAnswers
+        scoreText.text = Timelinestriplib.scoreText(total, sessionTotal())
+        percentText.text = Timelinestriplib.percentText(sessionCorrecAnswers, total)
+        cellModel.setProperty(total - 1, "cellColor", Timelinestriplib.cellColor(correct))
+        strip.filledCells = total
     }
+
     function onMaturityLevelChanged(newLevel) {
-        difficultyLevel = newLevel
-        sessionCorrecAnswers = 0
-        sessionIncorrectAnswers = 0
-        appmessenger.startNewSession(newLevel)
+        pickLevel(newLevel)
     }
+
     function onPerfectPitchAcquired(note) {
+        // The finished session stays on screen until the learner goes on.
+        perfectPitchReached = true
+    }
+
+    // ---- window logic ----
+
+    function sessionTotal() {
+        return difficultyLevel * repsPerNote
+    }
+
+    function validLevel(level) {
+        var n = Number(level)
+        return (n >= 1 && n <= Levellib.levelCount && Math.floor(n) === n) ? n : 1
+    }
+
+    function showLevel(level) {
+        difficultyLevel = validLevel(level)
+        levelPicture.source = "res/level" + difficultyLevel + ".png"
+    }
+
+    function recolor() {
+        rootrec.color = Colorswitchlib.colorMapper(colorswitch.value === 1, currentNote)
+    }
+
+    function setPointer(hovered) {
+        appmessenger.changeCursor(hovered ? Qt.PointingHandCursor : Qt.ArrowCursor)
+    }
+
+    // Rebuilds the strip for `level`; `earlierCorrect`/`earlierIncorrect` are answers the
+    // session already holds from an earlier run and are shown as neutral cells.
+    function prepareCells(level, earlierCorrect, earlierIncorrect) {
+        var layout = Timelinestriplib.prepareCells(level, repsPerNote, stripPicture.x, stripPicture.width,
+                                                   scoreMarker.width, earlierCorrect, earlierIncorrect)
+        cellModel.clear()
+        for (var i = 0; i < layout.count; ++i)
+            cellModel.append({ "cellColor": layout.colors[i] })
+        strip.filledCells = layout.correct + layout.incorrect
+        sessionCorrecAnswers = layout.correct
+        sessionIncorrectAnswers = layout.incorrect
+        scoreText.text = layout.scoreText
+        percentText.text = layout.percentText
+    }
+
+    // Shows the level and the answers of the session the application holds.
+    function showStoredSession() {
+        showLevel(appmessenger.maturityLevel)
+        prepareCells(difficultyLevel, Number(appmessenger.correctCount) || 0,
+                     Number(appmessenger.incorrectCount) || 0)
+    }
+
+    // A level reported by the application or picked on the picture.
+    function pickLevel(level) {
+        showLevel(level)
+        perfectPitchReached = false
+        prepareCells(difficultyLevel, 0, 0)
+        appmessenger.startNewSession(difficultyLevel)
+        recolor()
+    }
+
+    // "Begin here": go on with the stored session, or start one at the stored level.
+    function beginSession() {
+        replayButton.sessionstarted = true
+        perfectPitchReached = false
+        appmessenger.continueSession()
+        showStoredSession()
+        scoreText.text = Timelinestriplib.scoreText(sessionCorrecAnswers + sessionIncorrectAnswers + 1,
+                                                    sessionTotal())
+        if (colorswitch.value === 1)
+            recolor()
+    }
+
+    Component.onCompleted: showStoredSession()
+
+    // ---- centre band: speaker, waves and the start/replay button ----
+
+    Item {
+        id: waves
+        property int duration: 1500
+        property int delay: 750
+        property int waveStartDiameter: speaker.width / 1000
+        property int waveStartBorderWidth: 40
+        property real waveStartOpacity: colorswitch.value === 1 ? 0.17 : 0.07
+
+        function reset() {
+            var rings = [wave1, wave2, wave3]
+            for (var i = 0; i < rings.length; ++i) {
+                rings[i].width = waveStartDiameter
+                rings[i].border.width = waveStartBorderWidth
+                rings[i].opacity = waveStartOpacity
+            }
+        }
     }
 
     Rectangle {
+        id: wave1
+        anchors.centerIn: speaker
+        width: waves.waveStartDiameter
+        height: width
+        radius: width / 2
+        color: "transparent"
+        border.color: "#ffffff"
+        border.width: waves.waveStartBorderWidth
+        opacity: waves.waveStartOpacity
+    }
+    Rectangle {
+        id: wave2
+        anchors.centerIn: speaker
+        width: waves.waveStartDiameter
+        height: width
+        radius: width / 2
+        color: "transparent"
+        border.color: "#ffffff"
+        border.width: waves.waveStartBorderWidth
+        opacity: waves.waveStartOpacity
+    }
+    Rectangle {
+        id: wave3
+        anchors.centerIn: speaker
+        width: waves.waveStartDiameter
+        height: width
+        radius: width / 2
+        color: "transparent"
+        border.color: "#ffffff"
+        border.width: waves.waveStartBorderWidth
+        opacity: waves.waveStartOpacity
+    }
+
+    ParallelAnimation {
+        id: wave1Animation
+        NumberAnimation { target: wave1; property: "width"; to: rootrec.width - 50; duration: waves.duration }
+        NumberAnimation { target: wave1; property: "border.width"; to: waves.waveStartBorderWidth * 3; duration: waves.duration }
+        NumberAnimation { target: wave1; property: "opacity"; from: waves.waveStartOpacity; to: 0; duration: waves.duration }
+    }
+    ParallelAnimation {
+        id: wave2Animation
+        NumberAnimation { target: wave2; property: "width"; to: rootrec.width - 50; duration: waves.duration }
+        NumberAnimation { target: wave2; property: "border.width"; to: waves.waveStartBorderWidth * 3; duration: waves.duration }
+        NumberAnimation { target: wave2; property: "opacity"; from: waves.waveStartOpacity; to: 0; duration: waves.duration }
+    }
+    ParallelAnimation {
+        id: wave3Animation
+        NumberAnimation { target: wave3; property: "width"; to: rootrec.width - 50; duration: waves.duration }
+        NumberAnimation { target: wave3; property: "border.width"; to: waves.waveStartBorderWidth * 3; duration: waves.duration }
+        NumberAnimation { target: wave3; property: "opacity"; from: waves.waveStartOpacity; to: 0; duration: waves.duration }
+    }
+
+    SequentialAnimation {
+        id: speakerAnimation
+        ScriptAction {
+            script: {
+                speaker.source = "res/speaker.png"
+                replayButton.speakerBusy = true
+                wave1Animation.start()
+            }
+        }
+        PauseAnimation { duration: waves.delay }
+        ScriptAction { script: wave2Animation.start() }
+        PauseAnimation { duration: waves.delay }
+        ScriptAction { script: wave3Animation.start() }
+        PauseAnimation { duration: waves.duration }
+        ScriptAction {
+            script: {
+                wave1Animation.stop()
+                wave2Animation.stop()
+                wave3Animation.stop()
+                waves.reset()
+                speaker.source = "res/waitingspeaker.png"
+                replayButton.speakerBusy = false
+            }
+        }
+    }
+
+    Image {
+        id: speaker
+        property bool waitinguserinput: false
+        source: "res/speaker.png"
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: (rootrec.height - height - footer.height + header.height + levelArea.height) / 2
+    }
+
+    Button {
+        id: replayButton
+        objectName: "replaySound"
+        property bool sessionstarted: false
+        property bool speakerBusy: false
+        z: 200
+        width: 129
+        height: 40
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: (speaker.y + speaker.height + footer.y - 40) / 2
+        enabled: !speakerBusy && !helpWindow.visible
+        text: sessionstarted ? "Replay note" : "Begin here"
+        style: ButtonStyle {
+            background: Image {
+                source: "res/" + (replayButton.sessionstarted ? "btn_gray" : "btn_green")
+                        + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
+            }
+            label: Text {
+                text: control.text
+                color: "#ffffff"
+                font.bold: true
+                font.pixelSize: 14
+                font.family: "Arial"
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                wrapMode: Text.WordWrap
+            }
+        }
+        onHoveredChanged: rootrec.setPointer(hovered)
+        onClicked: {
+            if (!sessionstarted)
+                rootrec.beginSession()
+            else
+                appmessenger.replayQuestion()
+        }
+    }
+
+    // ---- header ----
+
+    Rectangle {
+        id: header
+        z: 50
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        height: 60
+        color: rootrec.headerColor
+
+        Image {
+            id: title
+            source: "res/title.png"
+            width: 250
+            height: sourceSize.width > 0 ? width * sourceSize.height / sourceSize.width : 40
+            fillMode: Image.PreserveAspectFit
+            smooth: true
+            anchors.left: parent.left
+            anchors.leftMargin: rootrec.globalhbordermargin
+            anchors.verticalCenter: parent.verticalCenter
+        }
+
+        ToolButton {
+            id: closeButton
+            objectName: "closeButton"
+            width: 37
+            height: 37
+            anchors.right: parent.right
+            anchors.rightMargin: rootrec.globalhbordermargin
+            anchors.verticalCenter: parent.verticalCenter
+            tooltip: "Close"
+            style: ButtonStyle {
+                background: Image {
+                    source: "res/btn_close" + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
+                }
+            }
+            onHoveredChanged: rootrec.setPointer(hovered)
+            onClicked: Qt.quit()
+        }
+
+        ToolButton {
+            id: minimizeButton
+            objectName: "minimizeButton"
+            width: 37
+            height: 37
+            anchors.right: closeButton.left
+            anchors.rightMargin: 5
+            anchors.verticalCenter: parent.verticalCenter
+            tooltip: "Hide"
+            style: ButtonStyle {
+                background: Image {
+                    source: "res/btn_min" + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
+                }
+            }
+            onHoveredChanged: rootrec.setPointer(hovered)
+            onClicked: appmessenger.hideWindow()
+        }
+
+        ToolButton {
+            id: helpButton
+            objectName: "helpButton"
+            width: 37
+            height: 37
+            anchors.right: minimizeButton.left
+            anchors.rightMargin: 5
+            anchors.verticalCenter: parent.verticalCenter
+            tooltip: "Help"
+            style: ButtonStyle {
+                background: Image {
+                    source: "res/btn_help" + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
+                }
+            }
+            onHoveredChanged: rootrec.setPointer(hovered)
+            onClicked: helpWindow.visible = true
+        }
+
+        Text {
+            id: onOffLabel
+            width: 38
+            height: 37
+            anchors.right: helpButton.left
+            anchors.rightMargin: 65
+            anchors.verticalCenter: parent.verticalCenter
+            visible: !helpWindow.visible
+            text: colorswitch.value === 1 ? "ON" : "OFF"
+            font.bold: true
+            font.pixelSize: 14
+            color: rootrec.labelColor
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+        }
+
+        Slider {
+            id: colorswitch
+            objectName: "colorswitch"
+            width: 72
+            height: 37
+            anchors.right: onOffLabel.left
+            anchors.rightMargin: 15
+            anchors.verticalCenter: parent.verticalCenter
+            visible: !helpWindow.visible
+            minimumValue: 0
+            maximumValue: 1
+            stepSize: 1
+            value: appmessenger.showColorMap ? 1 : 0
+            style: SliderStyle {
+                groove: Image {
+                    source: control.value === 1 ? "res/slider_bg_color.png" : "res/slider_bg_dark.png"
+                    width: 72
+                    height: 37
+                }
+                handle: Item {
+                    implicitWidth: 0
+                    implicitHeight: 37
+                    Image {
+                        source: "res/slider_grip.png"
+                        anchors.centerIn: parent
+                        anchors.horizontalCenterOffset: control.value === 1 ? -20 : 20
+                        anchors.verticalCenterOffset: 3
+                    }
+                }
+            }
+
+            function toggle() {
+                value = value === 1 ? 0 : 1
+                appmessenger.showColorMap = value === 1
+                if (replayButton.sessionstarted)
+                    rootrec.recolor()
+            }
+
+            MouseArea {
+                anchors.fill: parent
+                hoverEnabled: true
+                onEntered: rootrec.setPointer(true)
+                onExited: rootrec.setPointer(false)
+                onClicked: colorswitch.toggle()
+            }
+        }
+
+        Text {
+            id: colorHintLabel
+            width: 81
+            height: 37
+            anchors.right: colorswitch.left
+            anchors.rightMargin: 15
+            anchors.verticalCenter: parent.verticalCenter
+            visible: !helpWindow.visible
+            text: "Color hint"
+            font.pixelSize: 14
+            color: rootrec.labelColor
+            horizontalAlignment: Text.AlignRight
+            verticalAlignment: Text.AlignVCenter
+        }
+    }
+
+    // ---- level area: picker and progress strip ----
+
+    Rectangle {
+        id: levelArea
+        z: 50
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: header.bottom
+        height: strip.y + strip.height
+        color: "#d4e8f4"
+        visible: !helpWindow.visible
+
+        Text {
+            id: guessLabel
+            x: rootrec.globalhbordermargin
+            y: 5
+            text: "Guess the note"
+            font.pixelSize: 14
+            color: "#718897"
+        }
+
+        Image {
+            id: levelPicture
+            objectName: "levelPicture"
+            z: 100
+            x: rootrec.globalhbordermargin
+            y: guessLabel.y + guessLabel.height + 5
+            width: parent.width - 2 * rootrec.globalhbordermargin
+            height: sourceSize.width > 0 ? width * sourceSize.height / sourceSize.width : width * 102 / 2434
+            source: "res/level1.png"
+            fillMode: Image.PreserveAspectFit
+            smooth: true
+
+            MouseArea {
+                id: levelMouse
+                anchors.fill: parent
+                hoverEnabled: true
+                property bool overNotes: false
+
+                function track(x, y) {
+                    var over = Levellib.inHoverArea(x, levelPicture.width)
+                    if (over === overNotes)
+                        return
+                    overNotes = over
+                    rootrec.setPointer(over)
+                    if (over) {
+                        levelTooltip.x = levelPicture.x + x
+                        levelTooltip.y = levelPicture.y + y
+                    }
+                    levelTooltip.visible = over
+                }
+
+                onEntered: track(mouseX, mouseY)
+                onPositionChanged: track(mouse.x, mouse.y)
+                onExited: {
+                    overNotes = false
+                    rootrec.setPointer(false)
+                    levelTooltip.visible = false
+                }
+                onClicked: {
+                    var level = Levellib.levelClicked(mouse.x, levelPicture.width)
+                    if (level > 0)
+                        rootrec.pickLevel(level)
+                }
+            }
+        }
+
+        Rectangle {
+            id: levelTooltip
+            z: 150
+            width: 75
+            height: 18
+            visible: false
+            color: "#F5F4B4"
+            border.width: 1
+            border.color: "#95A9B3"
+            Text {
+                anchors.centerIn: parent
+                text: "Click on note"
+                font.pixelSize: 10
+                color: "#424c53"
+            }
+        }
+
+        Item {
+            id: strip
+            objectName: "strip"
+            z: 100
+            x: rootrec.globalhbordermargin
+            y: levelPicture.y + levelPicture.height + 10
+            width: parent.width - 2 * rootrec.globalhbordermargin
+            height: 70
+            // Cells already coloured; the markers stand on the right end of the last one.
+            property int filledCells: 0
+            readonly property real cellWidth: Timelinestriplib.cellWidth(stripPicture.width, cellModel.count)
+            readonly property real markerX: Timelinestriplib.markerStartX(stripPicture.x, scoreMarker.width)
+                                            + filledCells * cellWidth
+
+            ListModel {
+                id: cellModel
+            }
+
+            Image {
+                id: stripPicture
+                z: 101
+                source: "res/timelinestrip.png"
+                width: parent.width
+                height: sourceSize.width > 0 ? width * sourceSize.height / sourceSize.width : width * 16 / 2432
+                anchors.verticalCenter: parent.verticalCenter
+                smooth: true
+
+                Row {
+                    id: cellRow
+                    x: Timelinestriplib.cellInset
+                    anchors.verticalCenter: parent.verticalCenter
+                    Repeater {
+                        model: cellModel
+                        Rectangle {
+                            width: strip.cellWidth
+                            height: stripPicture.height - 2
+                            color: cellColor
+                        }
+                    }
+                }
+            }
+
+            Image {
+                id: scoreMarker
+                z: 102
+                source: "res/total_bg.png"
+                rotation: 180
+                x: strip.markerX
+                y: stripPicture.y - 3 - height
+                Text {
+                    id: scoreText
+                    objectName: "scoreText"
+                    rotation: 180
+                    anchors.centerIn: parent
+                    anchors.verticalCenterOffset: 2
+                    text: "0/" + rootrec.repsPerNote
+                    color: "#ffffff"
+                    font.pixelSize: 10
+                }
+            }
+
+            Image {
+                id: percentMarker
+                z: 102
+                source: "res/total_bg.png"
+                x: strip.markerX
+                y: stripPicture.y + stripPicture.height + 3
+                Text {
+                    id: percentText
+                    objectName: "percentText"
+                    anchors.centerIn: parent
+                    anchors.verticalCenterOffset: 2
+                    text: "0%"
+                    color: "#ffffff"
+                    font.pixelSize: 10
+                }
+            }
+        }
+    }
+
+    // ---- footer: MIDI device list and keyboard ----
+
+    Rectangle {
         id: footer
+        z: 50
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         height: rootrec.height / 3.85
-        color: "#424c53"
+        color: rootrec.headerColor
+        visible: !helpWindow.visible
+
+        Text {
+            id: midiLabel
+            x: rootrec.globalhbordermargin
+            anchors.verticalCenter: mididev.verticalCenter
+            text: "MIDI"
+            font.pixelSize: 14
+            color: rootrec.labelColor
+        }
+
+        ComboBox {
+            id: mididev
+            objectName: "mdev"
+            x: midiLabel.x + midiLabel.width + 10
+            y: 10
+            width: 212
+            height: 37
+            // "midiListModel" is published right after loading; until then the list is empty.
+            model: typeof midiListModel !== "undefined" ? midiListModel : []
+            currentIndex: 0
+            style: ComboBoxStyle {
+                background: Rectangle {
+                    color: rootrec.headerColor
+                    Image {
+                        anchors.fill: parent
+                        source: control.pressed ? "qrc:/res/dropdown_p.png"
+                                                : control.hovered ? "qrc:/res/dropdown_h.png"
+                                                                  : "qrc:/res/dropdown_n.png"
+                    }
+                }
+                label: Item {
+                    Text {
+                        x: 5
+                        width: control.width - 35
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: control.currentText
+                        color: rootrec.headerColor
+                        font.pixelSize: 14
+                        elide: Text.ElideRight
+                    }
+                }
+                padding { left: 0; right: 0; top: 0; bottom: 0 }
+            }
+            onHoveredChanged: rootrec.setPointer(hovered)
+        }
+
         Rectangle {
-            anchors.fill: parent
-            anchors.topMargin: 57
+            id: keyboardArea
+            color: "#ffffff"
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
             anchors.leftMargin: rootrec.globalhbordermargin
             anchors.rightMargin: rootrec.globalhbordermargin
-            color: "#ffffff"
+            anchors.topMargin: mididev.height + 2 * mididev.y
+
             Keyboard {
                 id: keyboard
                 objectName: "Keyboard"
@@ -59,5 +690,16 @@ Rectangle {
                 anchors.fill: parent
             }
         }
+    }
+
+    // ---- help overlay ----
+
+    HelpWindow {
+        id: helpWindow
+        objectName: "helpWindow"
+        z: 500
+        anchors.centerIn: parent
+        visible: false
+        Component.onCompleted: visible = appmessenger.showHelpOnStart
     }
 }

@@ -1,0 +1,139 @@
+#include "artwork.h"
+#include "painting.h"
+#include "palette.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace {
+
+const int pictureWidth = 2434;
+const int pictureHeight = 102;
+const int emblemWidth = 263; // the window ignores clicks on this right-hand part
+const int noteCount = 12;
+
+const qreal top = 9;
+const qreal bottom = 93;
+const qreal middle = (top + bottom) / 2;
+const qreal point = 26; // depth of a chevron's point
+const qreal gap = 7;
+
+QPainterPath chevron(int index, qreal segment)
+{
+    const qreal x0 = index * segment + (index == 0 ? 2 : gap);
+    const qreal x1 = (index + 1) * segment;
+    QPainterPath path;
+    if (index == 0) {
+        const qreal r = 8;
+        path.moveTo(x0 + r, top);
+        path.lineTo(x1 - point, top);
+        path.lineTo(x1, middle);
+        path.lineTo(x1 - point, bottom);
+        path.lineTo(x0 + r, bottom);
+        path.quadTo(x0, bottom, x0, bottom - r);
+        path.lineTo(x0, top + r);
+        path.quadTo(x0, top, x0 + r, top);
+    } else {
+        path.moveTo(x0 - point, top);
+        path.lineTo(x1 - point, top);
+        path.lineTo(x1, middle);
+        path.lineTo(x1 - point, bottom);
+        path.lineTo(x0 - point, bottom);
+        path.lineTo(x0, middle);
+        path.closeSubpath();
+    }
+    return path;
+}
+
+QPainterPath star(QPointF centre, qreal outer, qreal inner)
+{
+    QPainterPath path;
+    for (int i = 0; i < 10; ++i) {
+        const qreal r = i % 2 ? inner : outer;
+        const qreal a = -M_PI / 2 + i * M_PI / 5;
+        const QPointF pt = centre + QPointF(r * qCos(a), r * qSin(a));
+        if (i == 0)
+            path.moveTo(pt);
+        else
+            path.lineTo(pt);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+void drawEmblem(QPainter& p)
+{
+    const qreal left = pictureWidth - emblemWidth;
+    const QPointF centre(left + 62, middle);
+    const qreal r = 40;
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 28));
+    p.drawEllipse(centre + QPointF(0, 2.5), r + 1, r + 1);
+    QLinearGradient g(0, centre.y() - r, 0, centre.y() + r);
+    g.setColorAt(0, QColor(0xf6, 0xd2, 0x7a));
+    g.setColorAt(1, Palette::goldDeep);
+    p.setBrush(g);
+    p.drawEllipse(centre, r, r);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 2));
+    p.drawEllipse(centre, r - 6, r - 6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(star(centre + QPointF(0, 1), 20, 8.5));
+    p.restore();
+
+    QFont font = uiFont(27, QFont::Bold);
+    p.setFont(font);
+    p.setPen(Palette::slate);
+    const QRectF textBox(left + 114, top, emblemWidth - 116, bottom - top);
+    p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Perfect\npitch"));
+}
+
+QImage levelPicture(int level)
+{
+    QImage image = transparentImage(pictureWidth, pictureHeight);
+    QPainter p(&image);
+    prepare(p);
+    const qreal segment = qreal(pictureWidth - emblemWidth) / noteCount;
+    const QFont labelFont = uiFont(38, QFont::Bold);
+    for (int i = 0; i < noteCount; ++i) {
+        const bool reached = i < level;
+        const QPainterPath shape = chevron(i, segment);
+        if (reached) {
+            QLinearGradient g(0, top, 0, bottom);
+            g.setColorAt(0, Palette::accentLight);
+            g.setColorAt(1, Palette::accentDeep);
+            p.setBrush(g);
+            p.setPen(QPen(Palette::accentDeep.darker(115), 1.2));
+        } else {
+            p.setBrush(Palette::paper);
+            p.setPen(QPen(QColor(0xa9, 0xc0, 0xcd), 1.5));
+        }
+        p.drawPath(shape);
+
+        // Label and the note's hint colour, centred on the chevron's body.
+        const qreal x0 = i * segment + (i == 0 ? 0 : gap);
+        const qreal centreX = (x0 + (i + 1) * segment) / 2 - (i == 0 ? point / 4 : 0);
+        const QRectF labelBox(centreX - 70, top + 4, 140, 52);
+        drawCentredText(p, labelBox, QString::fromLatin1(Palette::noteNames[i]), labelFont,
+                        reached ? Qt::white : QColor(0x7d, 0x95, 0xa3));
+        QColor dot = Palette::hint[i];
+        if (!reached)
+            dot.setAlphaF(0.55);
+        p.setPen(reached ? QPen(QColor(255, 255, 255, 220), 2) : Qt::NoPen);
+        p.setBrush(dot);
+        p.drawEllipse(QPointF(centreX, 74), 6, 6);
+    }
+    drawEmblem(p);
+    return image;
+}
+
+} // namespace
+
+void addLevelArt(ArtworkFiles& files)
+{
+    for (int level = 1; level <= noteCount; ++level)
+        files.append({QStringLiteral("level%1.png").arg(level), levelPicture(level), {}});
+}
