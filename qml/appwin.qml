@@ -252,6 +252,7 @@ Rectangle {
 
     Image {
         id: speaker
+        objectName: "speaker"
         property bool waitinguserinput: false
         source: "res/speaker.png"
         anchors.horizontalCenter: parent.horizontalCenter
@@ -564,6 +565,7 @@ Rectangle {
 
                 Row {
                     id: cellRow
+                    objectName: "cellRow"
                     x: Timelinestriplib.cellInset
                     anchors.verticalCenter: parent.verticalCenter
                     Repeater {
@@ -579,6 +581,7 @@ Rectangle {
 
             Image {
                 id: scoreMarker
+                objectName: "scoreMarker"
                 z: 102
                 source: "res/total_bg.png"
                 rotation: 180
@@ -598,6 +601,7 @@ Rectangle {
 
             Image {
                 id: percentMarker
+                objectName: "percentMarker"
                 z: 102
                 source: "res/total_bg.png"
                 x: strip.markerX
