@@ -1,0 +1,391 @@
+#include "core/midi/synth_bridge.h"
+
+#include "core/midi/midi_setup_watcher.h"
+
+#include <QByteArray>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <condition_variable>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace Core {
+
+namespace {
+
+const double FilterCutoffHz = 6900.0;
+const double Pi = 3.14159265358979323846;
+const char* const SystemSoundfonts[] = {
+    "/usr/share/sounds/sf2/default-GM.sf2",
+    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+};
+// Tried after the system's default driver, in this order.
+const char* const FallbackDrivers[] = {"pulseaudio", "pipewire", "alsa", "jack", "sdl2"};
+
+// Second-order low-pass (Butterworth: Q = 1/sqrt(2), no resonance peak), as in the
+// audio EQ cookbook, transposed direct form II in double precision.
+class LowPass
+{
+public:
+    void Design(double sampleRate, double cutoff)
+    {
+        const double w0 = 2.0 * Pi * std::min(cutoff, 0.45 * sampleRate) / sampleRate;
+        const double alpha = std::sin(w0) / (2.0 * (1.0 / std::sqrt(2.0)));
+        const double c = std::cos(w0);
+        const double a0 = 1.0 + alpha;
+        b0 = (1.0 - c) / 2.0 / a0;
+        b1 = (1.0 - c) / a0;
+        b2 = b0;
+        a1 = -2.0 * c / a0;
+        a2 = (1.0 - alpha) / a0;
+        z1 = z2 = 0.0;
+    }
+
+    void Process(float* samples, unsigned int count)
+    {
+        for (unsigned int i = 0; i < count; ++i) {
+            const double x = samples[i];
+            const double y = b0 * x + z1;
+            z1 = b1 * x - a1 * y + z2;
+            z2 = b2 * x - a2 * y;
+            samples[i] = static_cast<float>(y);
+        }
+        // Keep the decaying tail out of the slow denormal range.
+        if (std::fabs(z1) < 1e-25)
+            z1 = 0.0;
+        if (std::fabs(z2) < 1e-25)
+            z2 = 0.0;
+    }
+
+private:
+    double b0 = 1.0, b1 = 0.0, b2 = 0.0, a1 = 0.0, a2 = 0.0;
+    double z1 = 0.0, z2 = 0.0;
+};
+
+// FluidSynth's messages go to standard error, except while this thread tries audio
+// drivers one after another: those failures are summed up in one message of our own.
+thread_local bool quietFluid = false;
+
+void FluidLog(int level, const char* message, void*)
+{
+    if (level > FLUID_WARN || quietFluid)
+        return;
+    std::fprintf(stderr, "fluidsynth: %s\n", message);
+}
+
+void InstallFluidLog()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+            fluid_set_log_function(level, FluidLog, nullptr);
+    });
+}
+
+} // namespace
+
+struct AudioSystem
+{
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    fluid_audio_driver_t* driver = nullptr; // set once by the loader, before `ready`
+    std::thread loader;
+
+    std::mutex readyMutex; // guards ready
+    std::condition_variable readyChanged;
+    bool ready = false; // the loader has finished
+
+    std::atomic<bool> soundfontLoaded{false};
+
+    // Guards the filters and the render path: the audio driver's thread and Render.
+    std::mutex renderMutex;
+    LowPass filters[2];
+    bool filterEnabled = true;
+
+    void WaitReady()
+    {
+        std::unique_lock<std::mutex> lock(readyMutex);
+        readyChanged.wait(lock, [this] { return ready; });
+    }
+
+    double SampleRate() const
+    {
+        double rate = 44100.0;
+        fluid_settings_getnum(settings, "synth.sample-rate", &rate);
+        return rate;
+    }
+
+    // Under renderMutex.
+    void RenderLocked(float* left, float* right, unsigned int frames)
+    {
+        fluid_synth_write_float(synth, static_cast<int>(frames), left, 0, 1, right, 0, 1);
+        if (filterEnabled) {
+            filters[0].Process(left, frames);
+            filters[1].Process(right, frames);
+        }
+    }
+
+    void DesignFilters()
+    {
+        std::lock_guard<std::mutex> lock(renderMutex);
+        for (LowPass& filter : filters)
+            filter.Design(SampleRate(), FilterCutoffHz);
+    }
+
+    // The audio driver's thread.
+    static int OnAudio(void* data, int len, int, float*[], int nout, float* out[])
+    {
+        auto* self = static_cast<AudioSystem*>(data);
+        if (len <= 0 || nout < 2)
+            return FLUID_OK;
+        std::lock_guard<std::mutex> lock(self->renderMutex);
+        self->RenderLocked(out[0], out[1], static_cast<unsigned int>(len));
+        for (int i = 2; i < nout; ++i)
+            std::fill(out[i], out[i] + len, 0.0f);
+        return FLUID_OK;
+    }
+
+    void Load();
+    void LoadSoundfont();
+    void StartDriver();
+    bool TryDriver(const char* name);
+};
+
+// The loader thread.
+void AudioSystem::Load()
+{
+    LoadSoundfont();
+    StartDriver();
+    DesignFilters();
+    std::lock_guard<std::mutex> lock(readyMutex);
+    ready = true;
+    readyChanged.notify_all();
+}
+
+void AudioSystem::LoadSoundfont()
+{
+    const QByteArray forced = qgetenv("OVELUNE_SOUNDFONT");
+    QStringList candidates;
+    if (!forced.isEmpty())
+        candidates << QString::fromLocal8Bit(forced);
+    else
+        for (const char* path : SystemSoundfonts)
+            candidates << QString::fromLatin1(path);
+
+    int id = FLUID_FAILED;
+    for (const QString& candidate : candidates) {
+        const QByteArray path = QFile::encodeName(candidate);
+        if (!QFileInfo(candidate).isFile() || !fluid_is_soundfont(path.constData()))
+            continue;
+        id = fluid_synth_sfload(synth, path.constData(), 1);
+        if (id != FLUID_FAILED)
+            break;
+    }
+    if (id == FLUID_FAILED) {
+        if (!forced.isEmpty())
+            std::fprintf(stderr,
+                         "Ovelune: the soundfont \"%s\" named by OVELUNE_SOUNDFONT could not be "
+                         "loaded; notes will be silent. Point OVELUNE_SOUNDFONT to a General MIDI "
+                         ".sf2 file.\n",
+                         forced.constData());
+        else
+            std::fprintf(stderr,
+                         "Ovelune: no General MIDI soundfont found (looked for %s and %s); notes "
+                         "will be silent. Install the package fluid-soundfont-gm or set "
+                         "OVELUNE_SOUNDFONT to a .sf2 file.\n",
+                         SystemSoundfonts[0], SystemSoundfonts[1]);
+        return;
+    }
+    // Acoustic grand piano everywhere, the percussion channel included.
+    for (int channel = 0; channel < fluid_synth_count_midi_channels(synth); ++channel) {
+        fluid_synth_set_channel_type(synth, channel, CHANNEL_TYPE_MELODIC);
+        fluid_synth_program_select(synth, channel, id, 0, 0);
+    }
+    soundfontLoaded = true;
+}
+
+void AudioSystem::StartDriver()
+{
+    const QByteArray forced = qgetenv("OVELUNE_AUDIO_DRIVER").trimmed();
+    if (forced == "none")
+        return;
+    if (!forced.isEmpty()) {
+        if (!TryDriver(forced.constData()))
+            std::fprintf(stderr,
+                         "Ovelune: the audio driver \"%s\" named by OVELUNE_AUDIO_DRIVER could not "
+                         "be started; notes will be silent. Set OVELUNE_AUDIO_DRIVER to a working "
+                         "FluidSynth audio driver (pulseaudio, pipewire, alsa, jack, file, ...).\n",
+                         forced.constData());
+        return;
+    }
+    QByteArrayList tried;
+    char* systemDefault = nullptr;
+    if (fluid_settings_dupstr(settings, "audio.driver", &systemDefault) == FLUID_OK && systemDefault) {
+        tried << QByteArray(systemDefault);
+        fluid_free(systemDefault);
+    }
+    for (const char* name : FallbackDrivers)
+        if (!tried.contains(name))
+            tried << QByteArray(name);
+    for (const QByteArray& name : tried) {
+        // The JACK driver would start a server of its own when none runs.
+        if (name == "jack" && !Detail::JackServerAnswers())
+            continue;
+        if (TryDriver(name.constData()))
+            return;
+    }
+    std::fprintf(stderr,
+                 "Ovelune: no audio output could be opened (tried %s); notes will be silent. Set "
+                 "OVELUNE_AUDIO_DRIVER to a working FluidSynth audio driver (pulseaudio, pipewire, "
+                 "alsa, jack, file, ...).\n",
+                 tried.join(", ").constData());
+}
+
+bool AudioSystem::TryDriver(const char* name)
+{
+    quietFluid = true;
+    fluid_settings_setstr(settings, "audio.driver", name);
+    fluid_audio_driver_t* started = new_fluid_audio_driver2(settings, OnAudio, this);
+    if (!started && std::strcmp(name, "file") == 0) {
+        // The file driver renders the synthesizer itself, without our filter.
+        started = new_fluid_audio_driver(settings, synth);
+    }
+    quietFluid = false;
+    driver = started;
+    return started != nullptr;
+}
+
+AudioSystem* CreateMacMidiDevice()
+{
+    InstallFluidLog();
+    auto* system = new AudioSystem;
+    fluid_settings_t* settings = new_fluid_settings();
+    system->settings = settings;
+    fluid_settings_setint(settings, "synth.reverb.active", 0);
+    fluid_settings_setint(settings, "synth.chorus.active", 0);
+    // Samples are read as notes need them: a quarter of the start-up time and memory.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    // A piano note at velocity 96 peaks near -10 dBFS at this gain (0.2 is far too quiet).
+    fluid_settings_setnum(settings, "synth.gain", 1.0);
+    fluid_settings_setint(settings, "synth.threadsafe-api", 1);
+    // 4 x 128 frames, about 12 ms at 44.1 kHz, and no extra PulseAudio latency.
+    fluid_settings_setint(settings, "audio.period-size", 128);
+    fluid_settings_setint(settings, "audio.periods", 4);
+    fluid_settings_setint(settings, "audio.pulseaudio.adjust-latency", 0);
+    fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
+    fluid_settings_setstr(settings, "audio.jack.id", "Ovelune");
+    const QByteArray file = qgetenv("OVELUNE_AUDIO_FILE");
+    if (!file.isEmpty())
+        fluid_settings_setstr(settings, "audio.file.name", file.constData());
+    system->synth = new_fluid_synth(settings);
+    if (!system->synth) {
+        std::fprintf(stderr, "Ovelune: the synthesizer could not be created; notes will be silent.\n");
+        std::lock_guard<std::mutex> lock(system->readyMutex);
+        system->ready = true;
+        return system;
+    }
+    system->DesignFilters();
+    system->loader = std::thread([system] { system->Load(); });
+    return system;
+}
+
+void SendMacMidiDeviceMessage(AudioSystem* system, const unsigned char* data, unsigned int size)
+{
+    if (!system || !system->synth || !data || size == 0)
+        return;
+    const unsigned char status = data[0];
+    if (status < 0x80 || status >= 0xF0)
+        return; // running status and system messages are not for the synthesizer
+    const int channel = status & 0x0F;
+    const int data1 = size > 1 ? data[1] & 0x7F : 0;
+    const int data2 = size > 2 ? data[2] & 0x7F : 0;
+    fluid_synth_t* synth = system->synth;
+    switch (status & 0xF0) {
+    case 0x80:
+        fluid_synth_noteoff(synth, channel, data1);
+        break;
+    case 0x90:
+        if (data2 > 0 && !system->soundfontLoaded)
+            break; // nothing to play it with yet
+        fluid_synth_noteon(synth, channel, data1, data2);
+        break;
+    case 0xA0:
+        fluid_synth_key_pressure(synth, channel, data1, data2);
+        break;
+    case 0xB0:
+        fluid_synth_cc(synth, channel, data1, data2);
+        break;
+    case 0xC0:
+        fluid_synth_program_change(synth, channel, data1);
+        break;
+    case 0xD0:
+        fluid_synth_channel_pressure(synth, channel, data1);
+        break;
+    case 0xE0:
+        fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7));
+        break;
+    default:
+        break;
+    }
+}
+
+void ReleaseMacMidiDevice(AudioSystem* system)
+{
+    if (!system)
+        return;
+    if (system->loader.joinable())
+        system->loader.join();
+    if (system->driver)
+        delete_fluid_audio_driver(system->driver); // no audio callback after this
+    if (system->synth)
+        delete_fluid_synth(system->synth);
+    delete_fluid_settings(system->settings);
+    delete system;
+}
+
+bool RenderMacMidiDevice(AudioSystem* system, float* left, float* right, unsigned int frames)
+{
+    if (!system || !system->synth || !left || !right)
+        return false;
+    system->WaitReady();
+    if (system->driver)
+        return false;
+    std::lock_guard<std::mutex> lock(system->renderMutex);
+    system->RenderLocked(left, right, frames);
+    return true;
+}
+
+double GetMacMidiDeviceSampleRate(AudioSystem* system)
+{
+    if (!system)
+        return 0.0;
+    system->WaitReady();
+    return system->SampleRate();
+}
+
+bool IsMacMidiDeviceAudible(AudioSystem* system)
+{
+    if (!system)
+        return false;
+    system->WaitReady();
+    return system->soundfontLoaded;
+}
+
+void SetMacMidiDeviceFilter(AudioSystem* system, bool enabled)
+{
+    if (!system)
+        return;
+    std::lock_guard<std::mutex> lock(system->renderMutex);
+    system->filterEnabled = enabled;
+}
+
+} // namespace Core

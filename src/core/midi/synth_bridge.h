@@ -1,0 +1,37 @@
+#pragma once
+
+namespace Core {
+
+// The built-in General MIDI synthesizer: FluidSynth with a GM soundfont, acoustic grand
+// piano on every channel, reverb and chorus off, followed by a low-pass filter (biquad,
+// 6900 Hz, Q = 1/sqrt(2)), played through an audio driver or rendered on demand.
+//
+// Environment: OVELUNE_SOUNDFONT names the soundfont (default: the system's GM soundfont);
+// OVELUNE_AUDIO_DRIVER forces a FluidSynth audio driver, or "none" for no audio output
+// (then the synthesizer only renders on demand); OVELUNE_AUDIO_FILE names the output of the
+// "file" driver. A missing soundfont or audio output leaves a silent synthesizer and one
+// message on standard error; nothing fails.
+//
+// The soundfont is loaded and the audio driver started on a background thread, so creation
+// returns at once. Note-ons that arrive before the soundfont is loaded are dropped.
+//
+// Threads: every function may be called from any thread, messages from several at once.
+struct AudioSystem;
+
+AudioSystem* CreateMacMidiDevice();
+// Delivers one channel message (status, data 1, data 2); bytes beyond `size` count as 0.
+// System messages are ignored.
+void SendMacMidiDeviceMessage(AudioSystem* synth, const unsigned char* data, unsigned int size);
+void ReleaseMacMidiDevice(AudioSystem* synth);
+
+// Renders `frames` frames into the two buffers, synthesizer then filter, waiting for the
+// soundfont first. False (buffers untouched) when a live audio driver owns the synthesizer.
+bool RenderMacMidiDevice(AudioSystem* synth, float* left, float* right, unsigned int frames);
+// The synthesizer's sample rate in Hz, once loading has finished.
+double GetMacMidiDeviceSampleRate(AudioSystem* synth);
+// Whether a soundfont is loaded (waits for loading to finish).
+bool IsMacMidiDeviceAudible(AudioSystem* synth);
+// Bypasses the output filter (true = filtered, the default); for measuring the filter.
+void SetMacMidiDeviceFilter(AudioSystem* synth, bool enabled);
+
+} // namespace Core
