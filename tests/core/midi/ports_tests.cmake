@@ -1,1 +1,7 @@
 # tests of ports, synthesizer, device manager and notifications (JACK)
+if(NOT TARGET ovelune_test_support)
+    add_subdirectory(${PROJECT_SOURCE_DIR}/tests/support ${PROJECT_BINARY_DIR}/tests/support)
+endif()
+
+ovelune_add_test(tst_ports_input SOURCES tst_ports_input.cpp
+    LIBS ovelune_core ovelune_test_support JACK TIMEOUT 120 LABELS engine jack)

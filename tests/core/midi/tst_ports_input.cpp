@@ -1,0 +1,232 @@
+// MIDI input and output ports over JACK (private dummy server), played by a test keyboard.
+#include "core/midi/midi_device_rt.h"
+
+#include "support/event_log.h"
+#include "support/test_keyboard.h"
+
+#include <QThread>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Core;
+
+class PortsInputTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestKeyboard> keyboard;
+
+    // The input device reading the test keyboard, or null.
+    std::unique_ptr<MidiInRtDevice> OpenKeyboardDevice()
+    {
+        const unsigned int count = MidiInRtDevice::GetPortCount();
+        for (unsigned int port = 0; port < count; ++port) {
+            std::unique_ptr<MidiInRtDevice> device(new MidiInRtDevice(port));
+            if (device->IsOk() && keyboard->Names(device->GetName()))
+                return device;
+        }
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("OVELUNE_MIDI_API", "jack");
+        QCOMPARE(MidiApiName(), QStringLiteral("JACK"));
+        keyboard.reset(new TestKeyboard);
+        QVERIFY(keyboard->IsOpen());
+    }
+
+    void keyboardIsFoundByName()
+    {
+        const QStringList ports = ListMidiInputPorts();
+        QCOMPARE(ports.size(), 1);
+        QVERIFY2(keyboard->Names(ports.first()), qPrintable(ports.first()));
+        QCOMPARE(MidiInRtDevice::GetPortCount(), 1u);
+        std::unique_ptr<MidiInRtDevice> device = OpenKeyboardDevice();
+        QVERIFY(device);
+        QCOMPARE(device->GetName(), ports.first());
+    }
+
+    void notesArriveWithTimesPulsesAndKeyStates()
+    {
+        std::unique_ptr<MidiInRtDevice> device = OpenKeyboardDevice();
+        QVERIFY(device);
+        EventLog log;
+        device->AddObserver(&log);
+
+        keyboard->NoteOn(60, 100, 2);
+        QVERIFY(log.WaitForCount(1, 5000));
+        MidiKeyboardState state;
+        device->GetKeybardState(2, state);
+        QCOMPARE(int(state.GetKey(60)), 100);
+        device->GetKeybardState(0, state);
+        QCOMPARE(int(state.GetKey(60)), 0);
+
+        QThread::msleep(500);
+        keyboard->NoteOff(60, 0, 2);
+        QVERIFY(log.WaitForCount(2, 5000));
+        device->GetKeybardState(2, state);
+        QCOMPARE(int(state.GetKey(60)), 0);
+
+        QThread::msleep(250);
+        keyboard->NoteOn(62, 70, 2);
+        QVERIFY(log.WaitForCount(3, 5000));
+        device->RemoveObserver(&log);
+
+        const std::vector<MidiEvent> events = log.Events();
+        QCOMPARE(events.size(), std::size_t(3));
+        const MidiMessage& on = events[0].GetMessage();
+        QCOMPARE(int(on.GetLength()), 3);
+        QCOMPARE(int(on.GetByte(0)), 0x92);
+        QCOMPARE(int(on.GetByte(1)), 60);
+        QCOMPARE(int(on.GetByte(2)), 100);
+        QCOMPARE(int(events[1].GetMessage().GetByte(0)), 0x82);
+
+        // Seconds accumulate the back end's deltas; pulses (768 a second) are taken before
+        // the message's own delta is added, so each event carries the previous one's time.
+        QCOMPARE(events[0].GetTimePulses(), 0u);
+        const double gap1 = events[1].GetTime() - events[0].GetTime();
+        const double gap2 = events[2].GetTime() - events[1].GetTime();
+        QVERIFY2(gap1 > 0.4 && gap1 < 1.0, qPrintable(QString::number(gap1)));
+        QVERIFY2(gap2 > 0.15 && gap2 < 0.7, qPrintable(QString::number(gap2)));
+        QCOMPARE(events[1].GetTimePulses(), static_cast<unsigned int>(events[0].GetTime() * 768));
+        QCOMPARE(events[2].GetTimePulses(), static_cast<unsigned int>(events[1].GetTime() * 768));
+        QVERIFY(events[2].GetTimePulses() >= 300);
+
+        for (QThread* thread : log.Threads())
+            QVERIFY(thread != QThread::currentThread());
+
+        // Reset restarts the clock.
+        device->Reset();
+        EventLog after;
+        device->AddObserver(&after);
+        keyboard->NoteOn(64, 50);
+        QVERIFY(after.WaitForCount(1, 5000));
+        QVERIFY(after.Events()[0].GetTime() < 0.2);
+        QCOMPARE(after.Events()[0].GetTimePulses(), 0u);
+        device->RemoveObserver(&after);
+    }
+
+    void volumeScalesWhatObserversSee()
+    {
+        std::unique_ptr<MidiInRtDevice> device = OpenKeyboardDevice();
+        QVERIFY(device);
+        EventLog log;
+        device->AddObserver(&log);
+        device->SetVolume(0.5);
+        keyboard->NoteOn(64, 101);
+        QVERIFY(log.WaitForCount(1, 5000));
+        device->RemoveObserver(&log);
+        QCOMPARE(int(log.Events()[0].GetMessage().GetVelocity()), 50);
+        MidiKeyboardState state;
+        device->GetKeybardState(0, state);
+        QCOMPARE(int(state.GetKey(64)), 101);
+        MidiStream recorded;
+        device->GetStream(recorded);
+        QCOMPARE(recorded.GetEvents().size(), 1);
+        QCOMPARE(int(recorded.GetEvents()[0].GetMessage().GetVelocity()), 101);
+    }
+
+    void unusualInputIsSafe()
+    {
+        std::unique_ptr<MidiInRtDevice> device = OpenKeyboardDevice();
+        QVERIFY(device);
+        EventLog log;
+        device->AddObserver(&log);
+        keyboard->NoteOn(125, 90);                          // no keyboard-state slot
+        keyboard->Send({0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7}); // system exclusive, 6 bytes
+        keyboard->Send({0xF8});                             // timing clock
+        keyboard->Send({0xA0, 64, 30});                     // key pressure without a note
+        keyboard->NoteOff(125);
+        QVERIFY(log.WaitForCount(5, 5000));
+        device->RemoveObserver(&log);
+
+        const std::vector<MidiEvent> events = log.Events();
+        QCOMPARE(int(events[0].GetMessage().GetNote()), 125);
+        const MidiMessage& sysex = events[1].GetMessage();
+        QCOMPARE(int(sysex.GetLength()), 3);
+        QCOMPARE(int(sysex.GetByte(0)), 0xF0);
+        QCOMPARE(int(sysex.GetByte(2)), 0x7F);
+        QCOMPARE(int(events[2].GetMessage().GetLength()), 1);
+        QVERIFY(events[2].GetMessage().IsMeta());
+        MidiKeyboardState state;
+        device->GetKeybardState(0, state);
+        QCOMPARE(int(state.GetKey(64)), 30);
+        QCOMPARE(int(state.GetKey(119)), 0);
+    }
+
+    void portThatCannotOpenIsNotOk()
+    {
+        MidiInRtDevice device(1000);
+        QVERIFY(!device.IsOk());
+        QVERIFY(device.GetName().isEmpty());
+        device.Reset();
+        QVERIFY(!device.IsOk());
+    }
+
+    void ownOutputPortIsNeverAnInput()
+    {
+        std::unique_ptr<MidiInRtDevice> input = OpenKeyboardDevice(); // gives an output a target
+        QVERIFY(input);
+        const QStringList before = ListMidiInputPorts();
+        QVERIFY(MidiOutRtDevice::GetPortCount() >= 1);
+        MidiOutRtDevice output(0);
+        QVERIFY(output.IsOk());
+        QCOMPARE(ListMidiInputPorts(), before);
+        QCOMPARE(MidiInRtDevice::GetPortCount(), static_cast<unsigned int>(before.size()));
+    }
+
+    void outputPortSendsMessagesAndSilencingSequence()
+    {
+        std::unique_ptr<MidiInRtDevice> input = OpenKeyboardDevice();
+        QVERIFY(input);
+        // Our input device's port is the only writable MIDI port on the server.
+        std::unique_ptr<MidiOutRtDevice> output;
+        for (unsigned int port = 0; port < MidiOutRtDevice::GetPortCount() && !output; ++port) {
+            std::unique_ptr<MidiOutRtDevice> candidate(new MidiOutRtDevice(port));
+            if (candidate->GetName().contains(QStringLiteral("RtMidi Input")))
+                output = std::move(candidate);
+        }
+        QVERIFY(output);
+        QVERIFY(output->IsOk());
+        EventLog log;
+        input->AddObserver(&log);
+        output->SendMessage(MidiMessage(NoteOn, 0, 70, 80));
+        QVERIFY(log.WaitForCount(1, 5000));
+        output->Stop();
+        QVERIFY(log.WaitForCount(49, 5000));
+        QThread::msleep(200);
+        input->RemoveObserver(&log);
+
+        const std::vector<MidiEvent> events = log.Events();
+        QCOMPARE(events.size(), std::size_t(49));
+        QCOMPARE(int(events[0].GetMessage().GetNote()), 70);
+        QCOMPARE(int(events[0].GetMessage().GetVelocity()), 80);
+        const unsigned char expected[3][2] = {{120, 0}, {121, 0}, {7, 127}};
+        for (int i = 0; i < 48; ++i) {
+            const MidiMessage& m = events[i + 1].GetMessage();
+            QCOMPARE(int(m.GetByte(0)), 0xB0 + i / 3);
+            QCOMPARE(int(m.GetByte(1)), int(expected[i % 3][0]));
+            QCOMPARE(int(m.GetByte(2)), int(expected[i % 3][1]));
+        }
+    }
+
+    void outputWithoutPortDropsMessages()
+    {
+        MidiOutRtDevice output(1000);
+        QVERIFY(!output.IsOk());
+        QVERIFY(output.GetName().isEmpty());
+        output.SendMessage(MidiMessage(NoteOn, 0, 60, 100));
+        output.SendMessage(MidiMessage());
+        output.Stop();
+        QCOMPARE(output.GetVolume(), 1.0);
+    }
+
+    void cleanupTestCase() { keyboard.reset(); }
+};
+
+QTEST_GUILESS_MAIN(PortsInputTest)
+#include "tst_ports_input.moc"

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class RtMidiOut;
+
+// A MIDI keyboard for tests: a virtual JACK MIDI output port (RtMidi, client
+// "Ovelune Test"), by default named "Test Keyboard". Input devices list it as
+// "<client>:<port name>". Needs a running JACK server (the test wrapper's --jack).
+class TestKeyboard
+{
+public:
+    explicit TestKeyboard(const QString& portName = QStringLiteral("Test Keyboard"));
+    ~TestKeyboard();
+
+    TestKeyboard(const TestKeyboard&) = delete;
+    TestKeyboard& operator=(const TestKeyboard&) = delete;
+
+    bool IsOpen() const;
+    QString PortName() const { return portName; }
+    // True when `listedName` (as an input device names it) is this keyboard's port.
+    bool Names(const QString& listedName) const;
+
+    void Send(const std::vector<unsigned char>& bytes);
+    void NoteOn(int note, int velocity, int channel = 0);
+    void NoteOff(int note, int velocity = 0, int channel = 0);
+    // Removes the port.
+    void Close();
+
+private:
+    QString portName;
+    std::unique_ptr<RtMidiOut> out;
+};
