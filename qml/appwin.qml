@@ -401,7 +401,8 @@ Rectangle {
             minimumValue: 0
             maximumValue: 1
             stepSize: 1
-            value: appmessenger.showColorMap ? 1 : 0
+            // Read once: the bridge's properties do not notify changes.
+            Component.onCompleted: value = appmessenger.showColorMap ? 1 : 0
             style: SliderStyle {
                 groove: Image {
                     source: control.value === 1 ? "res/slider_bg_color.png" : "res/slider_bg_dark.png"

@@ -79,7 +79,8 @@ public:
     {
         QStringList colors;
         for (QQuickItem* cell : item("cellRow")->childItems())
-            colors << cell->property("color").value<QColor>().name();
+            if (!cell->inherits("QQuickRepeater"))
+                colors << cell->property("color").value<QColor>().name();
         return colors;
     }
 
