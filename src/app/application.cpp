@@ -1,0 +1,476 @@
+#include "app/application.h"
+
+#include "app/app_settings.h"
+#include "app/qml_messenger.h"
+#include "core/midi/error.h"
+#include "core/midi/midi_device.h"
+#include "core/midi/midi_device_rt.h"
+#include "core/midi/midi_in_stream_device_auto.h"
+#include "core/midi/sound_controller.h"
+#include "keyboard/keyboard.h"
+
+#include <QCursor>
+#include <QDesktopServices>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QStringList>
+#include <QTimer>
+#include <QTimerEvent>
+#include <QUrl>
+#include <QtQml>
+
+#include <cstdio>
+
+// Resources live in the static library: they must be registered by name from the global
+// namespace before the interface loads.
+static void InitApplicationResources()
+{
+    Q_INIT_RESOURCE(qml);
+    Q_INIT_RESOURCE(artwork);
+}
+
+namespace {
+
+const char* const COMPANY_WEBSITE = "https://ovelune.example.org";
+const char* const OrganizationDomain = "ovelune.example.org";
+
+// The device-change callback is a plain function: it reaches the application through this.
+Application* app = nullptr;
+
+const int DeviceDetectionAttempts = 10;
+const int DeviceDetectionIntervalMs = 1000;
+// The end of a question stream reported sooner than this after the note started belongs to
+// an older stream: a question stream cannot end before its note's length has been played.
+const qint64 StaleCompletionLimitMs = 4000;
+
+void RegisterQmlTypesOnce()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    qRegisterMetaType<Core::MidiEvent>("Core::MidiEvent");
+    qmlRegisterType<Keyboard>("Keyboard", 1, 0, "Keyboard");
+    qmlRegisterType<QMLMessenger>("QMLMessenger", 1, 0, "QMLMessenger");
+}
+
+} // namespace
+
+// Device manager callback, GUI thread.
+void StaticMidiDeviceChangedHandler()
+{
+    if (app)
+        app->StartDeviceDetection();
+}
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv),
+      detectionCountdown(0),
+      appSettings(nullptr),
+      state(Idle),
+      stateTimerId(0),
+      pendingState(Idle),
+      keyboard(nullptr),
+      firstQuestionPending(true)
+{
+    setOrganizationName(QApplication::tr("Quorvex"));
+    setOrganizationDomain(QApplication::tr(OrganizationDomain));
+    setApplicationName(QApplication::tr("Ovelune"));
+
+    appSettings = new AppSettings();
+
+    RegisterQmlTypesOnce();
+
+    messenger = new QMLMessenger();
+    messenger->SetApplication(this);
+    messenger->SetAppSettings(appSettings);
+
+    // The interface reads "appmessenger" while it is being created.
+    view.rootContext()->setContextProperty(QStringLiteral("appmessenger"), messenger);
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    InitApplicationResources();
+    view.setSource(QUrl(QStringLiteral("qrc:/appwin.qml")));
+    if (view.status() == QQuickView::Error) {
+        for (const QQmlError& error : view.errors())
+            std::fprintf(stderr, "Ovelune: %s\n", qPrintable(error.toString()));
+    }
+
+    connect(view.engine(), SIGNAL(quit()), this, SLOT(quit()));
+    connect(this, SIGNAL(deviceChange()), this, SLOT(updateDevices()));
+    QQuickItem* root = view.rootObject();
+    if (root)
+        connect(root, SIGNAL(changeCursor(QVariant)), this, SLOT(onChangeCursor(QVariant)));
+
+    messenger->SetRootObject(root);
+
+    if (root)
+        keyboard = root->findChild<Keyboard*>(QStringLiteral("Keyboard"));
+    if (keyboard)
+        connect(keyboard, SIGNAL(keyPressed(int)), this, SLOT(processGKCEvent(int)));
+
+    app = this;
+    initSound();
+
+    view.showMaximized();
+}
+
+Application::~Application()
+{
+    if (stateTimerId != 0) {
+        killTimer(stateTimerId);
+        stateTimerId = 0;
+    }
+    // No end of playback may reach this object once it is being taken apart; removal waits
+    // for a report under way on the timer thread.
+    if (streamPlayer)
+        streamPlayer->RemoveObserver(static_cast<Core::MidiInStreamDeviceObserver*>(this));
+    if (soundController)
+        soundController->SetMidiDeviceHandler(nullptr);
+    if (app == this)
+        app = nullptr;
+    // The model and the bridge outlive the application (the interface may still hold the
+    // bridge while the view goes); the store is flushed now so no answer is lost.
+    messenger->SetApplication(nullptr);
+    messenger->SetRootObject(nullptr);
+    appSettings->settings->sync();
+}
+
+// ---------------------------------------------------------------------------------------
+// Window services
+
+void Application::onChangeCursor(QVariant cursor)
+{
+    bool ok = false;
+    const int shape = cursor.toInt(&ok);
+    if (!ok || shape < 0 || shape > Qt::LastCursor)
+        return;
+    view.setCursor(QCursor(static_cast<Qt::CursorShape>(shape)));
+}
+
+void Application::onHideWindow()
+{
+    view.showMinimized();
+}
+
+void Application::onShowCompanyWebsite()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(COMPANY_WEBSITE)));
+}
+
+// ---------------------------------------------------------------------------------------
+// Session state machine
+
+void Application::SetNewState(AppState newState)
+{
+    onStateChanged(newState, state.load());
+    state.store(newState);
+}
+
+void Application::onStateChanged(AppState newState, AppState /*oldState*/)
+{
+    if (stateTimerId != 0) {
+        killTimer(stateTimerId);
+        stateTimerId = 0;
+    }
+    if (newState != AwaitingAnswer)
+        clearHighLight();
+}
+
+void Application::SetStateTimer(int delay, AppState target)
+{
+    if (stateTimerId != 0)
+        killTimer(stateTimerId);
+    stateTimerId = startTimer(delay, Qt::CoarseTimer);
+    pendingState = target;
+}
+
+void Application::timerEvent(QTimerEvent* event)
+{
+    if (stateTimerId == 0 || event->timerId() != stateTimerId) {
+        QApplication::timerEvent(event);
+        return;
+    }
+    killTimer(stateTimerId);
+    stateTimerId = 0;
+    if (pendingState == NextQuestion)
+        GoNextQuestion();
+}
+
+void Application::StartNewSession(QVariant maturityLevel)
+{
+    appSettings->SetMaturity(maturityLevel.toUInt());
+    StartQuestion();
+}
+
+void Application::ContinueSession()
+{
+    if (appSettings->HasQuestionsLeft())
+        StartQuestion();
+    else
+        StartNewSession(QVariant(appSettings->maturityLevel));
+}
+
+void Application::StartQuestion()
+{
+    if (firstQuestionPending) {
+        StartPlayBack();
+        firstQuestionPending = false;
+        return;
+    }
+    QTimer::singleShot(timeBetweenAnswerAndNextQ, this, SLOT(StartPlayBack()));
+    StopMidi();
+}
+
+void Application::StartPlayBack()
+{
+    SetNewState(PlayingQuestion);
+    if (!appSettings->HasQuestionsLeft())
+        return; // cannot happen: every path here follows a bound check or a new list
+    const unsigned int note = appSettings->questions[appSettings->currentQuestion];
+    questionClock.start();
+    PlayMidi(note, false);
+    messenger->currentNote(appSettings->GetIndexForNote(note));
+}
+
+void Application::ReplayQuestion()
+{
+    StartPlayBack();
+}
+
+void Application::OnPlaybackComplete()
+{
+    // Multimedia timer thread: hand over to the GUI thread, which owns the state.
+    QMetaObject::invokeMethod(this, [this] { QuestionPlaybackEnded(); }, Qt::QueuedConnection);
+}
+
+void Application::QuestionPlaybackEnded()
+{
+    if (state.load() != PlayingQuestion)
+        return;
+    // A report that overtook a newer question (a replay, or the next question started just
+    // as the old note ended) must not end the newer one.
+    if (!questionClock.isValid() || questionClock.elapsed() < StaleCompletionLimitMs)
+        return;
+    SetNewState(AwaitingAnswer);
+}
+
+void Application::processGKCEvent(int key)
+{
+    if (key < 0 || key > 87)
+        return;
+    const unsigned char note = static_cast<unsigned char>(key + 21);
+    processMidiEvent(Core::MidiEvent(Core::MidiMessage(Core::NoteOn, 0, note, 100), 0, -1.0));
+    PlayMidi(note, true);
+}
+
+void Application::processMidiEvent(const Core::MidiEvent& evt)
+{
+    const AppState current = state.load();
+    if (current != PlayingQuestion && current != AwaitingAnswer)
+        return;
+    const Core::MidiMessage& message = evt.GetMessage();
+    if (message.GetLength() < 3 || !message.IsNoteAudible())
+        return;
+    StopMidi();
+    emit midiAnswer(message.GetNote());
+}
+
+void Application::ProvideMidiAnswer(uint note)
+{
+    const AppState current = state.load();
+    if (current != PlayingQuestion && current != AwaitingAnswer)
+        return;
+    unsigned int questionNote = 0;
+    const bool right = appSettings->ProcessAnswer(note, questionNote);
+    SetNewState(ShowingAnswer);
+    SetStateTimer(right ? answerRightShowTimeLength : answerWrongShowTimeLength, NextQuestion);
+    highlightAnswer(right, questionNote, note);
+    messenger->answerRecieved(right, appSettings->currentQuestion);
+}
+
+void Application::highlightAnswer(bool right, unsigned int questionNote, unsigned int answerNote)
+{
+    if (!keyboard)
+        return;
+    QVector<int> rightKeys{static_cast<int>(questionNote) - 21};
+    QVector<int> wrongKeys;
+    if (!right)
+        wrongKeys.append(static_cast<int>(answerNote) - 21);
+    keyboard->highlightKeys(rightKeys, wrongKeys);
+    keyboard->update();
+}
+
+void Application::clearHighLight()
+{
+    if (!keyboard)
+        return;
+    keyboard->cleanAllKeys();
+    keyboard->update();
+}
+
+void Application::GoNextQuestion()
+{
+    ++appSettings->currentQuestion;
+    if (appSettings->currentQuestion < appSettings->questionCount)
+        StartQuestion();
+    else
+        ShowResults();
+}
+
+void Application::ShowResults()
+{
+    SetNewState(ShowingResults);
+    const unsigned int oldLevel = appSettings->maturityLevel;
+    if (appSettings->AnalyzeStatsAndApplyMaturity()) {
+        messenger->perfectPitchAcquired(oldLevel);
+        return;
+    }
+    messenger->maturityLevelChanged(appSettings->maturityLevel);
+    StartQuestion();
+}
+
+// ---------------------------------------------------------------------------------------
+// Sound and device wiring
+
+void Application::CreateSoundController()
+{
+    try {
+        soundController.reset(new Core::SoundController());
+        return;
+    } catch (const Core::Error& error) {
+        std::fprintf(stderr,
+                     "Ovelune: MIDI input is not available (%s: %s); continuing with the "
+                     "on-screen keyboard and the built-in synthesizer.\n",
+                     qPrintable(Core::MidiApiName()), qPrintable(error.GetMessage()));
+    }
+    Core::DisableMidiApi();
+    try {
+        soundController.reset(new Core::SoundController());
+    } catch (const Core::Error& error) {
+        std::fprintf(stderr, "Ovelune: the sound engine could not start (%s); notes stay silent.\n",
+                     qPrintable(error.GetMessage()));
+    }
+}
+
+void Application::initSound()
+{
+    CreateSoundController();
+    if (soundController) {
+        if (soundController->GetInputMidiDeviceCount() > 0)
+            soundController->SelectInputMidiDevice(static_cast<size_t>(0));
+        if (soundController->GetOutputMidiDeviceCount() > 0) {
+            soundController->SelectOutputMidiDevice(static_cast<size_t>(0));
+            outputDevice = soundController->GetOutputMidiDevice(0);
+        }
+        soundController->SetMidiDeviceHandler(&StaticMidiDeviceChangedHandler);
+    }
+    PublishDeviceLine();
+
+    streamPlayer.reset(new Core::MidiInStreamDeviceAuto(boost::shared_ptr<Core::MidiStream>(new Core::MidiStream)));
+    streamPlayer->AddObserver(static_cast<Core::MidiInStreamDeviceObserver*>(this));
+
+    reconnectDevices();
+
+    connect(this, SIGNAL(midiAnswer(uint)), this, SLOT(ProvideMidiAnswer(uint)));
+}
+
+void Application::reconnectDevices()
+{
+    StopMidi();
+    if (!soundController)
+        return;
+    ReconnectAnswerListener();
+    if (!outputDevice)
+        return; // no output: notes are silent, but the player still reports its ends
+    connector.reset(new Core::MidiDeviceConnector(streamPlayer, outputDevice));
+}
+
+void Application::ReconnectAnswerListener()
+{
+    const size_t selected = soundController->GetSelectedInputMidiDevice();
+    if (selected < soundController->GetInputMidiDeviceCount()) {
+        boost::shared_ptr<Core::MidiInDevice> device = soundController->GetInputMidiDevice(selected);
+        if (answerListener)
+            answerListener->SetDevice(device);
+        else
+            answerListener.reset(new Core::MidiAnswerListener(this, device));
+    } else {
+        answerListener.reset();
+    }
+}
+
+void Application::PublishDeviceLine()
+{
+    QStringList line;
+    if (soundController && soundController->GetInputMidiDeviceCount() > 0)
+        line << tr("Using the %1 keyboard device").arg(soundController->GetInputMidiDevice(0)->GetName(), 0, QLatin1Char(' '));
+    else
+        line << tr("No MIDI found");
+    view.rootContext()->setContextProperty(QStringLiteral("midiListModel"), QVariant::fromValue(line));
+}
+
+void Application::PlayMidi(unsigned int note, bool keyEcho)
+{
+    const unsigned char key = static_cast<unsigned char>(note);
+    boost::shared_ptr<Core::MidiStream> stream(new Core::MidiStream);
+    stream->AddEvent(Core::MidiEvent(Core::MidiMessage(Core::NoteOn, 0, key, 96), 0, 0.0));
+    stream->AddEvent(
+        Core::MidiEvent(Core::MidiMessage(Core::NoteOff, 0, key, 96), 0, keyEcho ? keyEchoSeconds : questionNoteSeconds));
+    StopMidi();
+    streamPlayer->SetStream(stream);
+    streamPlayer->Play();
+}
+
+void Application::StopMidi()
+{
+    if (streamPlayer)
+        streamPlayer->Reset();
+    if (outputDevice)
+        outputDevice->Stop();
+}
+
+void Application::StartDeviceDetection()
+{
+    if (detectionCountdown != 0)
+        return;
+    detectionCountdown = DeviceDetectionAttempts;
+    QTimer::singleShot(DeviceDetectionIntervalMs, this, SLOT(deviceDetectionHandler()));
+}
+
+void Application::deviceDetectionHandler()
+{
+    --detectionCountdown;
+    if (detectionCountdown <= 0) {
+        detectionCountdown = 0;
+        return;
+    }
+    bool changed = false;
+    try {
+        changed = soundController && soundController->UpdateDevices();
+    } catch (const Core::Error& error) {
+        // The lists keep what they held; the next notification tries again.
+        std::fprintf(stderr, "Ovelune: MIDI devices could not be listed again: %s\n",
+                     qPrintable(error.GetMessage()));
+        detectionCountdown = 0;
+        return;
+    }
+    if (changed) {
+        detectionCountdown = 0;
+        emit deviceChange();
+    } else {
+        QTimer::singleShot(DeviceDetectionIntervalMs, this, SLOT(deviceDetectionHandler()));
+    }
+}
+
+void Application::updateDevices()
+{
+    // The re-enumeration released the input devices the listener observed: attach it to
+    // input 0 of the new list, as at start-up. The output side and the player stay.
+    if (!soundController)
+        return;
+    if (soundController->GetInputMidiDeviceCount() > 0)
+        soundController->SelectInputMidiDevice(static_cast<size_t>(0));
+    ReconnectAnswerListener();
+    PublishDeviceLine();
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "core/midi/midi.h"
+#include "core/midi/midi_connector.h"
+#include "core/midi/subject.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QQuickView>
+#include <QVariant>
+#include <boost/shared_ptr.hpp>
+
+#include <atomic>
+
+class AppSettings;
+class Keyboard;
+class QTimerEvent;
+
+namespace Core {
+class SoundController;
+class MidiInStreamDeviceAuto;
+class MidiOutDevice;
+} // namespace Core
+
+Q_DECLARE_METATYPE(Core::MidiEvent)
+
+// The application object: owns the main window, the training model, the sound engine
+// objects and the training session state machine.
+//
+// Threads: everything runs on the GUI thread except
+//  - processMidiEvent, called by the answer listener on the MIDI back end's thread: it
+//    reads `state`, cuts the sound and emits midiAnswer, which is queued to the GUI thread;
+//  - OnPlaybackComplete, called by the stream player on the multimedia timer thread: it
+//    only posts the end of playback to the GUI thread.
+// `state` is atomic because the MIDI thread reads it; it is written on the GUI thread only.
+class Application : public QApplication,
+                    public Core::MidiInStreamDeviceObserver,
+                    public Core::MidiAnswerReceiver
+{
+    Q_OBJECT
+
+public:
+    enum AppState {
+        Idle = 0,
+        PlayingQuestion = 2,
+        AwaitingAnswer = 3,
+        ShowingAnswer = 4,
+        NextQuestion = 5, // only a target of the state timer
+        ShowingResults = 6,
+    };
+    Q_ENUM(AppState)
+
+    static constexpr int answerRightShowTimeLength = 400;
+    static constexpr int answerWrongShowTimeLength = 400;
+    static constexpr int timeBetweenAnswerAndNextQ = 300;
+    static constexpr double questionNoteSeconds = 5.0;
+    static constexpr double keyEchoSeconds = 2.0;
+
+    Application(int& argc, char** argv);
+    ~Application() override;
+
+    // Multimedia timer thread.
+    void OnPlaybackComplete() override;
+
+    // Asks the model's current question again without a new list when the stored session
+    // has questions left; otherwise starts a new session at the stored level.
+    void ContinueSession();
+
+    AppState GetState() const { return state.load(); }
+    AppSettings* GetAppSettings() const { return appSettings; }
+    Keyboard* GetKeyboard() const { return keyboard; }
+    QQuickView& GetView() { return view; }
+
+signals:
+    void deviceChange();
+    void midiAnswer(uint note);
+
+public slots:
+    void StartPlayBack();
+    void deviceDetectionHandler();
+    void updateDevices();
+    void ProvideMidiAnswer(uint note);
+    // MIDI back end's thread (answer listener) or GUI thread (keyboard clicks).
+    void processMidiEvent(const Core::MidiEvent& evt) override;
+    void processGKCEvent(int key);
+    void StartNewSession(QVariant maturityLevel);
+    void ReplayQuestion();
+    void onChangeCursor(QVariant cursor);
+    void onHideWindow();
+    void onShowCompanyWebsite();
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    friend void StaticMidiDeviceChangedHandler();
+
+    // Session state machine.
+    void SetNewState(AppState newState);
+    void onStateChanged(AppState newState, AppState oldState);
+    void SetStateTimer(int delay, AppState target);
+    void StartQuestion();
+    void QuestionPlaybackEnded();
+    void highlightAnswer(bool right, unsigned int questionNote, unsigned int answerNote);
+    void clearHighLight();
+    void GoNextQuestion();
+    void ShowResults();
+
+    // Sound and device wiring.
+    void initSound();
+    void CreateSoundController();
+    void reconnectDevices();
+    void ReconnectAnswerListener();
+    void PublishDeviceLine();
+    void PlayMidi(unsigned int note, bool keyEcho);
+    void StopMidi();
+    void StartDeviceDetection();
+
+    boost::shared_ptr<Core::SoundController> soundController;
+    int detectionCountdown;
+    QQuickView view;
+    AppSettings* appSettings; // lives until the process ends
+    std::atomic<AppState> state;
+    int stateTimerId;
+    AppState pendingState;
+    boost::shared_ptr<Core::MidiDeviceConnector> connector;
+    // Set once in initSound, before the answer listener exists, and only read afterwards
+    // (also on the MIDI thread, by StopMidi) until the listener is gone.
+    boost::shared_ptr<Core::MidiInStreamDeviceAuto> streamPlayer;
+    boost::shared_ptr<Core::MidiOutDevice> outputDevice;
+    boost::shared_ptr<Core::MidiAnswerListener> answerListener;
+    Keyboard* keyboard;
+
+    bool firstQuestionPending; // the first question after start-up plays at once
+    QElapsedTimer questionClock; // started when a question note starts
+};

@@ -1,0 +1,163 @@
+#include "app/qml_messenger.h"
+
+#include "app/app_settings.h"
+#include "app/application.h"
+
+#include <QMetaObject>
+
+#include <limits>
+
+QMLMessenger* messenger = nullptr;
+
+namespace {
+
+int ClampToInt(unsigned int value)
+{
+    const unsigned int limit = static_cast<unsigned int>(std::numeric_limits<int>::max());
+    return static_cast<int>(value > limit ? limit : value);
+}
+
+} // namespace
+
+QMLMessenger::QMLMessenger(QObject* parent)
+    : QObject(parent), application(nullptr), rootObject(nullptr), appSettings(nullptr)
+{
+}
+
+QMLMessenger::~QMLMessenger() = default;
+
+void QMLMessenger::SetApplication(Application* app)
+{
+    application = app;
+}
+
+void QMLMessenger::SetAppSettings(AppSettings* model)
+{
+    appSettings = model;
+}
+
+void QMLMessenger::SetRootObject(QObject* root)
+{
+    rootObject = root;
+}
+
+bool QMLMessenger::isShowHelpOnStart() const
+{
+    return appSettings ? appSettings->showHelpOnStartup : true;
+}
+
+void QMLMessenger::setShowHelpOnStart(bool show)
+{
+    if (!appSettings)
+        return;
+    appSettings->showHelpOnStartup = show;
+    appSettings->SaveState();
+}
+
+bool QMLMessenger::isShowColorMap() const
+{
+    return appSettings ? appSettings->showColorMap : true;
+}
+
+void QMLMessenger::setShowColorMap(bool show)
+{
+    if (!appSettings)
+        return;
+    appSettings->showColorMap = show;
+    appSettings->SaveState();
+}
+
+int QMLMessenger::getMaturityLevel() const
+{
+    return appSettings ? ClampToInt(appSettings->maturityLevel) : 1;
+}
+
+void QMLMessenger::setMaturityLevel(int level)
+{
+    if (!appSettings)
+        return;
+    // Negative levels wrap to huge values, which the model turns into level 1.
+    appSettings->SetMaturity(static_cast<unsigned int>(level));
+    appSettings->SaveState();
+}
+
+int QMLMessenger::getCorrectCount() const
+{
+    return appSettings ? ClampToInt(appSettings->correctCount) : 0;
+}
+
+int QMLMessenger::getIncorrectCount() const
+{
+    return appSettings ? ClampToInt(appSettings->incorrectCount) : 0;
+}
+
+void QMLMessenger::currentNote(unsigned int noteIndex)
+{
+    CallInterface("onCurrentNote", QVariant(noteIndex));
+}
+
+void QMLMessenger::answerRecieved(bool correct, unsigned int questionIndex)
+{
+    CallInterface("onAnswerRecieved", QVariant(correct), QVariant(questionIndex));
+}
+
+void QMLMessenger::maturityLevelChanged(unsigned int level)
+{
+    CallInterface("onMaturityLevelChanged", QVariant(level));
+}
+
+void QMLMessenger::perfectPitchAcquired(unsigned int level)
+{
+    CallInterface("onPerfectPitchAcquired", QVariant(level));
+}
+
+void QMLMessenger::startNewSession(uint maturityLevel)
+{
+    if (application)
+        application->StartNewSession(QVariant(maturityLevel));
+}
+
+void QMLMessenger::continueSession()
+{
+    if (application)
+        application->ContinueSession();
+}
+
+void QMLMessenger::replayQuestion()
+{
+    if (application)
+        application->ReplayQuestion();
+}
+
+void QMLMessenger::changeCursor(QVariant cursor)
+{
+    if (application)
+        application->onChangeCursor(cursor);
+}
+
+void QMLMessenger::hideWindow()
+{
+    if (application)
+        application->onHideWindow();
+}
+
+void QMLMessenger::showCompanyWebsite()
+{
+    if (application)
+        application->onShowCompanyWebsite();
+}
+
+void QMLMessenger::CallInterface(const char* function, const QVariant& first, const QVariant& second)
+{
+    if (!rootObject)
+        return;
+    // A function missing from the interface only earns the toolkit's warning; the session
+    // goes on.
+    QVariant ignored;
+    if (second.isValid())
+        QMetaObject::invokeMethod(rootObject, function, Qt::AutoConnection, Q_RETURN_ARG(QVariant, ignored),
+                                  Q_ARG(QVariant, first), Q_ARG(QVariant, second));
+    else
+        QMetaObject::invokeMethod(rootObject, function, Qt::AutoConnection, Q_RETURN_ARG(QVariant, ignored),
+                                  Q_ARG(QVariant, first));
+}

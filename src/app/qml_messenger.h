@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QObject>
+#include <QVariant>
+
+class Application;
+class AppSettings;
+
+// The one object through which the QML interface reaches the application ("appmessenger")
+// and through which the session state machine calls back into the interface's root item.
+// GUI thread only. It has no signals and its properties no change signals: the interface
+// reads them when it needs them.
+class QMLMessenger : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool showHelpOnStart READ isShowHelpOnStart WRITE setShowHelpOnStart)
+    Q_PROPERTY(bool showColorMap READ isShowColorMap WRITE setShowColorMap)
+    Q_PROPERTY(int maturityLevel READ getMaturityLevel WRITE setMaturityLevel)
+    Q_PROPERTY(int correctCount READ getCorrectCount)
+    Q_PROPERTY(int incorrectCount READ getIncorrectCount)
+
+public:
+    explicit QMLMessenger(QObject* parent = nullptr);
+    ~QMLMessenger() override;
+
+    // Links are not owned. Without an application the session slots do nothing; without a
+    // model the properties read as their defaults and writes are dropped.
+    void SetApplication(Application* app);
+    void SetAppSettings(AppSettings* model);
+    void SetRootObject(QObject* root);
+
+    bool isShowHelpOnStart() const;
+    void setShowHelpOnStart(bool show);
+    bool isShowColorMap() const;
+    void setShowColorMap(bool show);
+    int getMaturityLevel() const;
+    void setMaturityLevel(int level);
+    int getCorrectCount() const;
+    int getIncorrectCount() const;
+
+    // Calls into the interface's root item.
+    void currentNote(unsigned int noteIndex);
+    void answerRecieved(bool correct, unsigned int questionIndex);
+    void maturityLevelChanged(unsigned int level);
+    void perfectPitchAcquired(unsigned int level);
+
+public slots:
+    void startNewSession(uint maturityLevel);
+    // Goes on with the stored session if it has questions left, else starts a new one at
+    // the stored level.
+    void continueSession();
+    void replayQuestion();
+    void changeCursor(QVariant cursor);
+    void hideWindow();
+    void showCompanyWebsite();
+
+private:
+    void CallInterface(const char* function, const QVariant& first, const QVariant& second = QVariant());
+
+    Application* application;
+    QObject* rootObject;
+    AppSettings* appSettings;
+};
+
+// The process's one bridge, created by the application and never deleted.
+extern QMLMessenger* messenger;
