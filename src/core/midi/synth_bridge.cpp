@@ -9,6 +9,7 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <condition_variable>
@@ -24,6 +25,8 @@ namespace {
 
 const double FilterCutoffHz = 6900.0;
 const double Pi = 3.14159265358979323846;
+// Messages kept while the soundfont loads (about 40 ms); more are dropped.
+const std::size_t MaxPendingMessages = 4096;
 const char* const SystemSoundfonts[] = {
     "/usr/share/sounds/sf2/default-GM.sf2",
     "/usr/share/sounds/sf2/FluidR3_GM.sf2",
@@ -104,6 +107,11 @@ struct AudioSystem
     std::condition_variable readyChanged;
     bool ready = false; // the loader has finished
 
+    // Messages that arrive while the soundfont loads wait here and are played, in order,
+    // once it is loaded (or dropped when there is none).
+    std::mutex pendingMutex; // guards pending, loadFinished and soundfontLoaded's writes
+    std::vector<std::array<unsigned char, 3>> pending;
+    bool loadFinished = false;
     std::atomic<bool> soundfontLoaded{false};
 
     // Guards the filters and the render path: the audio driver's thread and Render.
@@ -154,8 +162,10 @@ struct AudioSystem
         return FLUID_OK;
     }
 
+    void Deliver(const std::array<unsigned char, 3>& message);
     void Load();
     void LoadSoundfont();
+    void FinishLoading(bool loaded);
     void StartDriver();
     bool TryDriver(const char* name);
 };
@@ -203,6 +213,7 @@ void AudioSystem::LoadSoundfont()
                          "will be silent. Install the package fluid-soundfont-gm or set "
                          "OVELUNE_SOUNDFONT to a .sf2 file.\n",
                          SystemSoundfonts[0], SystemSoundfonts[1]);
+        FinishLoading(false);
         return;
     }
     // Acoustic grand piano everywhere, the percussion channel included.
@@ -210,7 +221,20 @@ void AudioSystem::LoadSoundfont()
         fluid_synth_set_channel_type(synth, channel, CHANNEL_TYPE_MELODIC);
         fluid_synth_program_select(synth, channel, id, 0, 0);
     }
-    soundfontLoaded = true;
+    FinishLoading(true);
+}
+
+// Plays what arrived meanwhile, in order; from then on messages go straight through.
+void AudioSystem::FinishLoading(bool loaded)
+{
+    std::lock_guard<std::mutex> lock(pendingMutex);
+    if (loaded)
+        for (const auto& message : pending)
+            Deliver(message);
+    pending.clear();
+    pending.shrink_to_fit();
+    loadFinished = true;
+    soundfontLoaded = loaded;
 }
 
 void AudioSystem::StartDriver()
@@ -305,17 +329,32 @@ void SendMacMidiDeviceMessage(AudioSystem* system, const unsigned char* data, un
     const unsigned char status = data[0];
     if (status < 0x80 || status >= 0xF0)
         return; // running status and system messages are not for the synthesizer
-    const int channel = status & 0x0F;
-    const int data1 = size > 1 ? data[1] & 0x7F : 0;
-    const int data2 = size > 2 ? data[2] & 0x7F : 0;
-    fluid_synth_t* synth = system->synth;
-    switch (status & 0xF0) {
+    const std::array<unsigned char, 3> message = {
+        status, static_cast<unsigned char>(size > 1 ? data[1] & 0x7F : 0),
+        static_cast<unsigned char>(size > 2 ? data[2] & 0x7F : 0)};
+    if (!system->soundfontLoaded) {
+        std::lock_guard<std::mutex> lock(system->pendingMutex);
+        if (!system->loadFinished) {
+            if (system->pending.size() < MaxPendingMessages)
+                system->pending.push_back(message);
+            return;
+        }
+        if (!system->soundfontLoaded)
+            return; // no soundfont: nothing can sound
+    }
+    system->Deliver(message);
+}
+
+void AudioSystem::Deliver(const std::array<unsigned char, 3>& message)
+{
+    const int channel = message[0] & 0x0F;
+    const int data1 = message[1];
+    const int data2 = message[2];
+    switch (message[0] & 0xF0) {
     case 0x80:
         fluid_synth_noteoff(synth, channel, data1);
         break;
     case 0x90:
-        if (data2 > 0 && !system->soundfontLoaded)
-            break; // nothing to play it with yet
         fluid_synth_noteon(synth, channel, data1, data2);
         break;
     case 0xA0:
