@@ -44,7 +44,7 @@ QImage pitchPicture()
     QImage image = transparentImage(width, height);
     QPainter p(&image);
     prepare(p);
-    const qreal stepWidth = 46, gapWidth = 8, left = 90, base = 186;
+    const qreal stepWidth = 46, gapWidth = 8, left = 56, base = 186;
     const QFont font = uiFont(20, QFont::Bold);
     for (int i = 0; i < 12; ++i) {
         const qreal h = 34 + i * 11.5;
@@ -66,7 +66,7 @@ QImage pitchPicture()
                         reached ? Qt::white : QColor(0xd0, 0xef, 0xff, 170));
     }
     // The goal: a gold medal above the last step.
-    const QPointF medal(left + 12 * (stepWidth + gapWidth) + 44, 48);
+    const QPointF medal(left + 12 * (stepWidth + gapWidth) + 40, 48);
     QLinearGradient g(0, medal.y() - 34, 0, medal.y() + 34);
     g.setColorAt(0, QColor(0xf6, 0xd2, 0x7a));
     g.setColorAt(1, Palette::goldDeep);
