@@ -161,67 +161,45 @@ Rectangle {
         property int waveStartBorderWidth: 40
         property real waveStartOpacity: colorswitch.value === 1 ? 0.17 : 0.07
 
-        function reset() {
-            var rings = [wave1, wave2, wave3]
-            for (var i = 0; i < rings.length; ++i) {
-                rings[i].width = waveStartDiameter
-                rings[i].border.width = waveStartBorderWidth
-                rings[i].opacity = waveStartOpacity
+        function start(index) {
+            waveRepeater.itemAt(index).run.start()
+        }
+
+        function stopAndReset() {
+            for (var i = 0; i < waveRepeater.count; ++i) {
+                var ring = waveRepeater.itemAt(i)
+                ring.run.stop()
+                ring.width = waveStartDiameter
+                ring.border.width = waveStartBorderWidth
+                ring.opacity = waveStartOpacity
             }
         }
     }
 
-    Rectangle {
-        id: wave1
-        anchors.centerIn: speaker
-        width: waves.waveStartDiameter
-        height: width
-        radius: width / 2
-        color: "transparent"
-        border.color: "#ffffff"
-        border.width: waves.waveStartBorderWidth
-        opacity: waves.waveStartOpacity
-    }
-    Rectangle {
-        id: wave2
-        anchors.centerIn: speaker
-        width: waves.waveStartDiameter
-        height: width
-        radius: width / 2
-        color: "transparent"
-        border.color: "#ffffff"
-        border.width: waves.waveStartBorderWidth
-        opacity: waves.waveStartOpacity
-    }
-    Rectangle {
-        id: wave3
-        anchors.centerIn: speaker
-        width: waves.waveStartDiameter
-        height: width
-        radius: width / 2
-        color: "transparent"
-        border.color: "#ffffff"
-        border.width: waves.waveStartBorderWidth
-        opacity: waves.waveStartOpacity
-    }
+    // Three rings that grow out of the speaker one after another.
+    Repeater {
+        id: waveRepeater
+        model: 3
+        Rectangle {
+            id: ring
+            objectName: "wave" + index
+            property alias run: run
+            anchors.centerIn: speaker
+            width: waves.waveStartDiameter
+            height: width
+            radius: width / 2
+            color: "transparent"
+            border.color: "#ffffff"
+            border.width: waves.waveStartBorderWidth
+            opacity: waves.waveStartOpacity
 
-    ParallelAnimation {
-        id: wave1Animation
-        NumberAnimation { target: wave1; property: "width"; to: rootrec.width - 50; duration: waves.duration }
-        NumberAnimation { target: wave1; property: "border.width"; to: waves.waveStartBorderWidth * 3; duration: waves.duration }
-        NumberAnimation { target: wave1; property: "opacity"; from: waves.waveStartOpacity; to: 0; duration: waves.duration }
-    }
-    ParallelAnimation {
-        id: wave2Animation
-        NumberAnimation { target: wave2; property: "width"; to: rootrec.width - 50; duration: waves.duration }
-        NumberAnimation { target: wave2; property: "border.width"; to: waves.waveStartBorderWidth * 3; duration: waves.duration }
-        NumberAnimation { target: wave2; property: "opacity"; from: waves.waveStartOpacity; to: 0; duration: waves.duration }
-    }
-    ParallelAnimation {
-        id: wave3Animation
-        NumberAnimation { target: wave3; property: "width"; to: rootrec.width - 50; duration: waves.duration }
-        NumberAnimation { target: wave3; property: "border.width"; to: waves.waveStartBorderWidth * 3; duration: waves.duration }
-        NumberAnimation { target: wave3; property: "opacity"; from: waves.waveStartOpacity; to: 0; duration: waves.duration }
+            ParallelAnimation {
+                id: run
+                NumberAnimation { target: ring; property: "width"; to: rootrec.width - 50; duration: waves.duration }
+                NumberAnimation { target: ring; property: "border.width"; to: waves.waveStartBorderWidth * 3; duration: waves.duration }
+                NumberAnimation { target: ring; property: "opacity"; from: waves.waveStartOpacity; to: 0; duration: waves.duration }
+            }
+        }
     }
 
     SequentialAnimation {
@@ -230,20 +208,17 @@ Rectangle {
             script: {
                 speaker.source = "res/speaker.png"
                 replayButton.speakerBusy = true
-                wave1Animation.start()
+                waves.start(0)
             }
         }
         PauseAnimation { duration: waves.delay }
-        ScriptAction { script: wave2Animation.start() }
+        ScriptAction { script: waves.start(1) }
         PauseAnimation { duration: waves.delay }
-        ScriptAction { script: wave3Animation.start() }
+        ScriptAction { script: waves.start(2) }
         PauseAnimation { duration: waves.duration }
         ScriptAction {
             script: {
-                wave1Animation.stop()
-                wave2Animation.stop()
-                wave3Animation.stop()
-                waves.reset()
+                waves.stopAndReset()
                 speaker.source = "res/waitingspeaker.png"
                 replayButton.speakerBusy = false
             }

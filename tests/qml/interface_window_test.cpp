@@ -43,11 +43,23 @@ public:
 
     QQuickItem* root() const { return view.rootObject(); }
 
+    // Searches the visual tree: items made by a Repeater are not QObject children.
+    static QQuickItem* find(QQuickItem* from, const QString& name)
+    {
+        for (QQuickItem* child : from->childItems()) {
+            if (child->objectName() == name)
+                return child;
+            if (QQuickItem* found = find(child, name))
+                return found;
+        }
+        return nullptr;
+    }
+
     QQuickItem* item(const char* name) const
     {
-        QQuickItem* found = root()->findChild<QQuickItem*>(QLatin1String(name));
+        QQuickItem* found = find(root(), QLatin1String(name));
         if (!found)
-            qWarning("no item named %s", name);
+            qFatal("no item named %s", name);
         return found;
     }
 
@@ -387,7 +399,10 @@ private slots:
         QVERIFY(speaker->property("source").toUrl().toString().endsWith(QLatin1String("/speaker.png")));
         QElapsedTimer clock;
         clock.start();
-        QTest::qWait(2000);
+        // The first ring grows at once, the third only after 1.5 s.
+        QTRY_VERIFY_WITH_TIMEOUT(w.item("wave0")->width() > 100, 1400);
+        QCOMPARE(w.item("wave2")->width(), 0.0);
+        QTest::qWait(2000 - int(clock.elapsed()));
         // A second note during the animation does not restart it: the button comes back
         // 3 s after the first note, not 3 s after the second.
         w.call("onCurrentNote", 1u);
@@ -395,6 +410,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled(), 10000);
         QVERIFY2(clock.elapsed() < 4500, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(speaker->property("source").toUrl().toString().endsWith(QLatin1String("/waitingspeaker.png")));
+        for (const char* wave : {"wave0", "wave1", "wave2"}) {
+            QCOMPARE(w.item(wave)->width(), 0.0);
+            QCOMPARE(w.item(wave)->property("border").value<QObject*>()->property("width").toReal(), 40.0);
+            QCOMPARE(w.item(wave)->opacity(), 0.17);
+        }
     }
 };
 

@@ -67,29 +67,7 @@ QImage pitchPicture()
     }
     // The goal: a gold medal above the last step.
     const QPointF medal(left + 12 * (stepWidth + gapWidth) + 40, 48);
-    QLinearGradient g(0, medal.y() - 34, 0, medal.y() + 34);
-    g.setColorAt(0, QColor(0xf6, 0xd2, 0x7a));
-    g.setColorAt(1, Palette::goldDeep);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(medal, 34, 34);
-    p.setPen(QPen(QColor(255, 255, 255, 160), 2.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(medal, 27, 27);
-    QPainterPath star;
-    for (int i = 0; i < 10; ++i) {
-        const qreal r = i % 2 ? 7.5 : 17;
-        const qreal a = -M_PI / 2 + i * M_PI / 5;
-        const QPointF pt = medal + QPointF(r * qCos(a), 1 + r * qSin(a));
-        if (i == 0)
-            star.moveTo(pt);
-        else
-            star.lineTo(pt);
-    }
-    star.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawPath(star);
+    drawMedal(p, medal, 34);
     return image;
 }
 

@@ -4,7 +4,6 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
-#include <QtMath>
 
 namespace {
 
@@ -46,43 +45,11 @@ QPainterPath chevron(int index, qreal segment)
     return path;
 }
 
-QPainterPath star(QPointF centre, qreal outer, qreal inner)
-{
-    QPainterPath path;
-    for (int i = 0; i < 10; ++i) {
-        const qreal r = i % 2 ? inner : outer;
-        const qreal a = -M_PI / 2 + i * M_PI / 5;
-        const QPointF pt = centre + QPointF(r * qCos(a), r * qSin(a));
-        if (i == 0)
-            path.moveTo(pt);
-        else
-            path.lineTo(pt);
-    }
-    path.closeSubpath();
-    return path;
-}
-
 void drawEmblem(QPainter& p)
 {
     const qreal left = pictureWidth - emblemWidth;
     const QPointF centre(left + 62, middle);
-    const qreal r = 40;
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 28));
-    p.drawEllipse(centre + QPointF(0, 2.5), r + 1, r + 1);
-    QLinearGradient g(0, centre.y() - r, 0, centre.y() + r);
-    g.setColorAt(0, QColor(0xf6, 0xd2, 0x7a));
-    g.setColorAt(1, Palette::goldDeep);
-    p.setBrush(g);
-    p.drawEllipse(centre, r, r);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 150), 2));
-    p.drawEllipse(centre, r - 6, r - 6);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawPath(star(centre + QPointF(0, 1), 20, 8.5));
-    p.restore();
+    drawMedal(p, centre, 40);
 
     QFont font = uiFont(27, QFont::Bold);
     p.setFont(font);

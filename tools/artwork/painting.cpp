@@ -2,6 +2,9 @@
 
 #include <QPainterPath>
 #include <QSvgRenderer>
+#include <QtMath>
+
+#include "palette.h"
 
 QImage transparentImage(int width, int height)
 {
@@ -62,4 +65,36 @@ QColor mix(const QColor& a, const QColor& b, qreal t)
 {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
                             a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
+}
+
+void drawMedal(QPainter& painter, QPointF centre, qreal radius)
+{
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 28));
+    painter.drawEllipse(centre + QPointF(0, radius * 0.06), radius + 1, radius + 1);
+    QLinearGradient gold(0, centre.y() - radius, 0, centre.y() + radius);
+    gold.setColorAt(0, QColor(0xf6, 0xd2, 0x7a));
+    gold.setColorAt(1, Palette::goldDeep);
+    painter.setBrush(gold);
+    painter.drawEllipse(centre, radius, radius);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 255, 150), radius / 18));
+    painter.drawEllipse(centre, radius * 0.82, radius * 0.82);
+    QPainterPath star;
+    const QPointF starCentre = centre + QPointF(0, radius * 0.03);
+    for (int i = 0; i < 10; ++i) {
+        const qreal r = radius * (i % 2 ? 0.22 : 0.5);
+        const qreal a = -M_PI / 2 + i * M_PI / 5;
+        const QPointF pt = starCentre + QPointF(r * qCos(a), r * qSin(a));
+        if (i == 0)
+            star.moveTo(pt);
+        else
+            star.lineTo(pt);
+    }
+    star.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawPath(star);
+    painter.restore();
 }

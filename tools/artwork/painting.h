@@ -26,3 +26,6 @@ void drawSoftShadow(QPainter& painter, const QRectF& rect, qreal radius, qreal b
 void drawSvg(QPainter& painter, const QByteArray& svg, const QRectF& target);
 
 QColor mix(const QColor& a, const QColor& b, qreal t);
+
+// The perfect-pitch medal: a gold disc with a ring and a white star, and a soft shadow.
+void drawMedal(QPainter& painter, QPointF centre, qreal radius);
