@@ -71,6 +71,28 @@ public:
     std::function<void()> action;
 };
 
+// Observes a player's events and end reports for as long as it lives.
+struct PlayerWatch
+{
+    explicit PlayerWatch(MidiInStreamDeviceBase& player)
+        : player(player)
+    {
+        player.AddObserver(&recorder);
+        player.AddObserver(&completion);
+    }
+    ~PlayerWatch()
+    {
+        player.RemoveObserver(&recorder);
+        player.RemoveObserver(&completion);
+    }
+    PlayerWatch(const PlayerWatch&) = delete;
+    PlayerWatch& operator=(const PlayerWatch&) = delete;
+
+    MidiInStreamDeviceBase& player;
+    EventRecorder recorder;
+    CompletionCounter completion;
+};
+
 void RunScenario(const char* name)
 {
     if (QByteArray(name) == "add-from-tick") {
@@ -160,15 +182,14 @@ private slots:
     {
         MidiInStreamDeviceAuto player(Stream({Note(60, 0.0),
                                               MidiEvent(MidiMessage(ControlChange, 0, 7, 100), 0, 0.5)}));
-        EventRecorder recorder;
-        CompletionCounter completion;
+        PlayerWatch watch(player);
+        EventRecorder& recorder = watch.recorder;
+        CompletionCounter& completion = watch.completion;
         std::atomic<int> keyAtSecondEvent{-1};
         recorder.onEvent = [&](const MidiEvent& event) {
             if (event.GetMessage().GetCommand() == ControlChange)
                 keyAtSecondEvent = Key(player, 60);
         };
-        player.AddObserver(&recorder);
-        player.AddObserver(&completion);
         recorder.RestartClock();
         player.Play();
         QVERIFY(completion.WaitForCount(1));
@@ -194,10 +215,9 @@ private slots:
     void lateAndUnsortedEventsAllPlayed()
     {
         MidiInStreamDeviceAuto player(Stream({Note(1, 0.0), Note(2, 0.05), Note(3, 0.01), Note(4, 0.06)}));
-        EventRecorder recorder;
-        CompletionCounter completion;
-        player.AddObserver(&recorder);
-        player.AddObserver(&completion);
+        PlayerWatch watch(player);
+        EventRecorder& recorder = watch.recorder;
+        CompletionCounter& completion = watch.completion;
         player.Play();
         QVERIFY(completion.WaitForCount(1));
         QCOMPARE(Notes(recorder), (std::vector<int>{1, 2, 3, 4}));
@@ -208,10 +228,9 @@ private slots:
     void playRewindsWhenIdleAndContinuesMidStream()
     {
         MidiInStreamDeviceAuto player(Stream({Note(1, 0.0, 0), Note(2, 0.05, 100), Note(3, 0.1, 200)}));
-        EventRecorder recorder;
-        CompletionCounter completion;
-        player.AddObserver(&recorder);
-        player.AddObserver(&completion);
+        PlayerWatch watch(player);
+        EventRecorder& recorder = watch.recorder;
+        CompletionCounter& completion = watch.completion;
 
         player.Seek(100); // idle, positioned mid-stream: Play continues from there
         player.Play();
@@ -226,10 +245,9 @@ private slots:
     void pauseDelaysTheRest()
     {
         MidiInStreamDeviceAuto player(Stream({Note(1, 0.0), Note(2, 0.3)}));
-        EventRecorder recorder;
-        CompletionCounter completion;
-        player.AddObserver(&recorder);
-        player.AddObserver(&completion);
+        PlayerWatch watch(player);
+        EventRecorder& recorder = watch.recorder;
+        CompletionCounter& completion = watch.completion;
         recorder.RestartClock();
         player.Play();
         QVERIFY(recorder.WaitForCount(1));
@@ -249,10 +267,9 @@ private slots:
     void emptyStreamPlaysNothing()
     {
         MidiInStreamDeviceAuto player(Stream({}));
-        EventRecorder recorder;
-        CompletionCounter completion;
-        player.AddObserver(&recorder);
-        player.AddObserver(&completion);
+        PlayerWatch watch(player);
+        EventRecorder& recorder = watch.recorder;
+        CompletionCounter& completion = watch.completion;
         player.Play();
         QThread::msleep(200);
         QCOMPARE(recorder.Count(), 0);
@@ -272,10 +289,9 @@ private slots:
     void setStreamDuringPlaybackStops()
     {
         MidiInStreamDeviceAuto player(Stream({Note(1, 0.0), Note(2, 0.4)}));
-        EventRecorder recorder;
-        CompletionCounter completion;
-        player.AddObserver(&recorder);
-        player.AddObserver(&completion);
+        PlayerWatch watch(player);
+        EventRecorder& recorder = watch.recorder;
+        CompletionCounter& completion = watch.completion;
         player.Play();
         QVERIFY(recorder.WaitForCount(1));
         const StreamPtr next = Stream({Note(3, 0.0), Note(4, 0.05)});
@@ -296,14 +312,13 @@ private slots:
     void restartFromEndReport()
     {
         MidiInStreamDeviceAuto player(Stream({Note(1, 0.0), Note(2, 0.02)}));
-        EventRecorder recorder;
-        CompletionCounter completion;
+        PlayerWatch watch(player);
+        EventRecorder& recorder = watch.recorder;
+        CompletionCounter& completion = watch.completion;
         completion.onComplete = [&] {
             if (completion.count == 1)
                 player.Play();
         };
-        player.AddObserver(&recorder);
-        player.AddObserver(&completion);
         player.Play();
         QVERIFY(completion.WaitForCount(2));
         QCOMPARE(Notes(recorder), (std::vector<int>{1, 2, 1, 2}));
@@ -313,14 +328,13 @@ private slots:
     void resetFromInsideEvent()
     {
         MidiInStreamDeviceAuto player(Stream({Note(1, 0.0), Note(2, 0.0), Note(3, 0.0)}));
-        EventRecorder recorder;
-        CompletionCounter completion;
+        PlayerWatch watch(player);
+        EventRecorder& recorder = watch.recorder;
+        CompletionCounter& completion = watch.completion;
         recorder.onEvent = [&](const MidiEvent& event) {
             if (event.GetMessage().GetNote() == 1)
                 player.Reset();
         };
-        player.AddObserver(&recorder);
-        player.AddObserver(&completion);
         player.Play();
         QVERIFY(recorder.WaitForCount(1));
         QThread::msleep(100);
@@ -354,10 +368,9 @@ private slots:
     void manualPlayback()
     {
         MidiInStreamDeviceManual player(Stream({Note(1, 0, 0), Note(2, 0, 96)}));
-        EventRecorder recorder;
-        CompletionCounter completion;
-        player.AddObserver(&recorder);
-        player.AddObserver(&completion);
+        PlayerWatch watch(player);
+        EventRecorder& recorder = watch.recorder;
+        CompletionCounter& completion = watch.completion;
 
         player.Play();
         QCOMPARE(Notes(recorder), std::vector<int>{1});
@@ -396,14 +409,13 @@ private slots:
     void manualRestartFromEndReportAndNegativeCursor()
     {
         MidiInStreamDeviceManual player(Stream({Note(1, 0, 0), Note(2, 0, 10)}));
-        EventRecorder recorder;
-        CompletionCounter completion;
+        PlayerWatch watch(player);
+        EventRecorder& recorder = watch.recorder;
+        CompletionCounter& completion = watch.completion;
         completion.onComplete = [&] {
             if (completion.count == 1)
                 player.Play();
         };
-        player.AddObserver(&recorder);
-        player.AddObserver(&completion);
         player.Play();
         player.Advance(20); // ends, and the report starts it again
         QCOMPARE(Notes(recorder), (std::vector<int>{1, 2, 1}));
@@ -465,10 +477,9 @@ private slots:
         for (int i = 0; i < 2000; ++i)
             dense->AddEvent(Note(i % 100, i * 0.001));
         MidiInStreamDeviceAuto player(dense);
-        EventRecorder recorder;
-        CompletionCounter completion;
-        player.AddObserver(&recorder);
-        player.AddObserver(&completion);
+        PlayerWatch watch(player);
+        EventRecorder& recorder = watch.recorder;
+        CompletionCounter& completion = watch.completion;
         for (int round = 0; round < 5; ++round) {
             const int before = recorder.Count();
             player.Play();
