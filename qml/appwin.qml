@@ -497,6 +497,7 @@ Rectangle {
 
         Rectangle {
             id: levelTooltip
+            objectName: "levelTooltip"
             z: 150
             width: 75
             height: 18

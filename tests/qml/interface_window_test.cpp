@@ -324,6 +324,30 @@ private slots:
         QCOMPARE(w.root()->property("difficultyLevel").toInt(), 12);
     }
 
+    void theLevelTooltipShowsOverTheNotesOnly()
+    {
+        AppSettings model;
+        model.showHelpOnStartup = false;
+        model.SaveState();
+        Window w(model);
+        QQuickItem* picture = w.item("levelPicture");
+        QQuickItem* tooltip = w.item("levelTooltip");
+        const auto moveTo = [&](qreal x) {
+            QTest::mouseMove(&w.view, picture->mapToScene(QPointF(x, picture->height() / 2)).toPoint());
+        };
+        QVERIFY(!tooltip->isVisible());
+        moveTo(100);
+        QTRY_VERIFY(tooltip->isVisible());
+        QCOMPARE(tooltip->property("color").value<QColor>().name(), QStringLiteral("#f5f4b4"));
+        const QPointF placed = tooltip->position();
+        moveTo(300);
+        QCOMPARE(tooltip->position(), placed); // placed on entry, it does not follow
+        moveTo(picture->width() - 10);         // the emblem
+        QTRY_VERIFY(!tooltip->isVisible());
+        QTest::mouseMove(&w.view, QPoint(5, 5)); // the header
+        QVERIFY(!tooltip->isVisible());
+    }
+
     void storedProgressIsShownAndKept()
     {
         {
