@@ -114,12 +114,18 @@ private slots:
     {
         const long long before = Timer::GetStamp();
         TickCounter counter;
+        QElapsedTimer window;
+        window.start();
         const long long added = Timer::Add(&counter);
         QVERIFY(added >= before && added - before < 1000);
         QThread::msleep(500);
         Timer::Remove(&counter);
-        // About one tick per 5 ms; the machine may be loaded, so only a wide range is checked.
-        QVERIFY2(counter.ticks >= 10 && counter.ticks <= 101, qPrintable(QString::number(counter.ticks)));
+        const qint64 windowMs = window.elapsed();
+        qInfo("ticks in %lld ms: %d", windowMs, counter.ticks.load());
+        // Each tick is followed by a 5 ms sleep: never more than one per 5 ms. The machine
+        // may be loaded, so only a loose lower bound is checked.
+        QVERIFY2(counter.ticks >= 10 && counter.ticks <= windowMs / 5 + 1,
+                 qPrintable(QString::number(counter.ticks)));
         QVERIFY(!counter.wentBack);
         QVERIFY(counter.last >= added);
     }
@@ -139,7 +145,7 @@ private slots:
         Timer::Add(&single);
         Timer::Add(&twice);
         Timer::Add(&twice);
-        QThread::msleep(200);
+        QThread::msleep(300);
         Timer::Remove(&single);
         Timer::Remove(&twice); // the first occurrence only
         // Before both registrations: 0 (and 1 between them), after: 2 per tick.
@@ -195,8 +201,9 @@ private slots:
         QVERIFY(completion.WaitForCount(1));
         const auto events = recorder.Events();
         QCOMPARE(events.size(), std::size_t(2));
+        qInfo("note on after %lld ms, event due at 500 ms after %lld ms", events[0].atMs, events[1].atMs);
         QVERIFY2(events[0].atMs < 400, qPrintable(QString::number(events[0].atMs)));
-        QVERIFY2(events[1].atMs >= 450 && events[1].atMs < 2500, qPrintable(QString::number(events[1].atMs)));
+        QVERIFY2(events[1].atMs >= 400 && events[1].atMs < 2500, qPrintable(QString::number(events[1].atMs)));
         QVERIFY(events[0].thread != std::this_thread::get_id());
         QCOMPARE(events[1].thread, events[0].thread);
         QCOMPARE(keyAtSecondEvent.load(), 100);
@@ -244,7 +251,7 @@ private slots:
 
     void pauseDelaysTheRest()
     {
-        MidiInStreamDeviceAuto player(Stream({Note(1, 0.0), Note(2, 0.3)}));
+        MidiInStreamDeviceAuto player(Stream({Note(1, 0.0), Note(2, 0.6)}));
         PlayerWatch watch(player);
         EventRecorder& recorder = watch.recorder;
         CompletionCounter& completion = watch.completion;
@@ -260,8 +267,9 @@ private slots:
         QVERIFY(completion.WaitForCount(1));
         const auto events = recorder.Events();
         QCOMPARE(events.size(), std::size_t(2));
-        QVERIFY2(events[1].atMs >= 1000 + 250, qPrintable(QString::number(events[1].atMs)));
-        QVERIFY2(resumed.elapsed() >= 150, qPrintable(QString::number(resumed.elapsed())));
+        qInfo("event due at 600 ms, paused 1000 ms: after %lld ms", events[1].atMs);
+        QVERIFY2(events[1].atMs >= 1000 + 450, qPrintable(QString::number(events[1].atMs)));
+        QVERIFY2(resumed.elapsed() >= 300, qPrintable(QString::number(resumed.elapsed())));
     }
 
     void emptyStreamPlaysNothing()
@@ -288,7 +296,7 @@ private slots:
 
     void setStreamDuringPlaybackStops()
     {
-        MidiInStreamDeviceAuto player(Stream({Note(1, 0.0), Note(2, 0.4)}));
+        MidiInStreamDeviceAuto player(Stream({Note(1, 0.0), Note(2, 3.0)}));
         PlayerWatch watch(player);
         EventRecorder& recorder = watch.recorder;
         CompletionCounter& completion = watch.completion;
