@@ -35,6 +35,17 @@ void TestKeyboard::Send(const std::vector<unsigned char>& bytes)
     out->sendMessage(&bytes);
 }
 
+bool TestKeyboard::SendUntil(const std::vector<unsigned char>& bytes,
+                             const std::function<bool(unsigned long)>& arrived, int attempts)
+{
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        Send(bytes);
+        if (arrived(1000))
+            return true;
+    }
+    return false;
+}
+
 void TestKeyboard::NoteOn(int note, int velocity, int channel)
 {
     Send({static_cast<unsigned char>(0x90 | channel), static_cast<unsigned char>(note),

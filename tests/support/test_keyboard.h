@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,11 @@ public:
     bool Names(const QString& listedName) const;
 
     void Send(const std::vector<unsigned char>& bytes);
+    // Sends, then waits with `arrived(milliseconds)`; sends again, up to `attempts` times in
+    // all, while it returns false. JACK drops a cycle's MIDI when a client runs late on a
+    // loaded machine, so a test that needs a message to arrive sends it this way.
+    bool SendUntil(const std::vector<unsigned char>& bytes,
+                   const std::function<bool(unsigned long)>& arrived, int attempts = 5);
     void NoteOn(int note, int velocity, int channel = 0);
     void NoteOff(int note, int velocity = 0, int channel = 0);
     // Removes the port.

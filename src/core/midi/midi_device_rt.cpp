@@ -182,8 +182,8 @@ void MidiInRtDevice::Reset()
         const auto ports = SelectablePorts(*in);
         if (port >= ports.size())
             return;
-        name = QString::fromUtf8(ports[port].second.c_str());
         in->openPort(ports[port].first, "RtMidi Input");
+        name = QString::fromUtf8(ports[port].second.c_str());
         midiIn = in;
     } catch (const RtMidiError&) {
         // The device stays closed and reports !IsOk().
@@ -271,8 +271,9 @@ void MidiOutRtDevice::Reset()
         boost::shared_ptr<RtMidiOut> out(new RtMidiOut(ApiOf(backend), OutputClientName));
         if (port >= out->getPortCount())
             return;
-        name = QString::fromUtf8(out->getPortName(port).c_str());
+        const std::string portName = out->getPortName(port);
         out->openPort(port, OutputPortName);
+        name = QString::fromUtf8(portName.c_str());
         midiOut = out;
     } catch (const RtMidiError&) {
         // No usable port: messages are dropped.

@@ -191,6 +191,9 @@ void AudioSystem::LoadSoundfont()
         for (const char* path : SystemSoundfonts)
             candidates << QString::fromLatin1(path);
 
+    // FluidSynth's soundfont loader shares state between synthesizers: one load at a time.
+    static std::mutex loadMutex;
+    std::lock_guard<std::mutex> loading(loadMutex);
     int id = FLUID_FAILED;
     for (const QString& candidate : candidates) {
         const QByteArray path = QFile::encodeName(candidate);
