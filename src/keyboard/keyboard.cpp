@@ -216,6 +216,8 @@ void Keyboard::updateKeysState()
 
 int Keyboard::getKeyByPos(int x, int y) const
 {
+    if (!(width() > 0) || !(height() > 0))
+        return -1;
     const double nativeX = (1.0 / scale.x()) * x;
     const double nativeY = (1.0 / scale.y()) * y;
     // A zero-size item gives an infinite or undefined factor; far-off values would

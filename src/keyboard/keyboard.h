@@ -45,7 +45,7 @@ public:
     // Requests a repaint when some key is marked changed.
     void updateKeysState();
 
-    // Key index under an item position, or -1.
+    // Key index under an item position, or -1 (always -1 while the item has no area).
     int getKeyByPos(int x, int y) const;
 
     void paint(QPainter* painter) override;

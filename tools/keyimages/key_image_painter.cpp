@@ -8,6 +8,14 @@ namespace {
 
 const QColor outlineNavy(0, 4, 27);
 
+// `c` moved by `amount` (0..1) towards `target`.
+QColor mix(const QColor& c, const QColor& target, double amount)
+{
+    auto channel = [amount](int from, int to) { return qRound(from + (to - from) * amount); };
+    return QColor(channel(c.red(), target.red()), channel(c.green(), target.green()),
+                  channel(c.blue(), target.blue()));
+}
+
 QColor darkerBy(const QColor& c, int amount)
 {
     return QColor(qMax(0, c.red() - amount), qMax(0, c.green() - amount),
@@ -66,7 +74,7 @@ QImage paintWhiteKey(const KeyImageShape& shape, const KeyStateColours& c)
                    blackShadow);
 
     // Bevel: bright left edge, dark right edge that separates the key from the next one.
-    p.setPen(c.whiteTop.lighter(106));
+    p.setPen(mix(c.whiteTop, QColor(255, 255, 255), 0.3));
     p.drawLine(shape.firstColumn, 0, shape.firstColumn, NotchRows - 1);
     p.drawLine(0, NotchRows, 0, WhiteKeyHeight - 1);
     p.setPen(darkerBy(c.whiteBottom, 55));
@@ -90,20 +98,22 @@ QImage paintBlackKey(const KeyStateColours& c)
     image.fill(c.blackBorder);
 
     const QRect inner(1, 0, BlackKeyWidth - 2, BlackKeyHeight - 1);
+    const QColor white(255, 255, 255);
+    const QColor black(0, 0, 0);
     QLinearGradient body(0, 0, 0, BlackKeyHeight);
-    body.setColorAt(0, c.black);
-    body.setColorAt(0.8, c.black.lighter(108));
-    body.setColorAt(1, c.black.lighter(125));
+    body.setColorAt(0, mix(c.black, black, 0.06));
+    body.setColorAt(0.8, mix(c.black, white, 0.06));
+    body.setColorAt(1, mix(c.black, white, 0.14));
     p.fillRect(inner, body);
 
     // Bevelled sides and the sloped front end of the key.
-    p.setPen(c.black.lighter(118));
+    p.setPen(mix(c.black, white, 0.12));
     p.drawLine(2, 0, 2, BlackKeyHeight - 12);
-    p.setPen(c.black.darker(118));
+    p.setPen(mix(c.black, black, 0.15));
     p.drawLine(BlackKeyWidth - 3, 0, BlackKeyWidth - 3, BlackKeyHeight - 12);
     QLinearGradient front(0, BlackKeyHeight - 11, 0, BlackKeyHeight - 1);
-    front.setColorAt(0, c.black.lighter(135));
-    front.setColorAt(1, c.black.lighter(112));
+    front.setColorAt(0, mix(c.black, white, 0.22));
+    front.setColorAt(1, mix(c.black, white, 0.08));
     p.fillRect(QRect(2, BlackKeyHeight - 11, BlackKeyWidth - 4, 10), front);
     return image;
 }
