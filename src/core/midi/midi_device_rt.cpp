@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <utility>
 
@@ -53,22 +52,6 @@ RtMidi::Api ApiOf(MidiBackend backend)
     return backend == MidiBackend::Alsa ? RtMidi::LINUX_ALSA : RtMidi::UNIX_JACK;
 }
 
-// Ports that are no keyboard: ALSA's loopback, and output ports that this program opens
-// (client "RtMidi Output Client", port "RtMidi Output", ALSA adding " client:port").
-bool IsSelectableInput(const std::string& name)
-{
-    if (name.find("Midi Through") != std::string::npos)
-        return false;
-    const std::size_t colon = name.find(':');
-    if (colon == std::string::npos)
-        return true;
-    const std::string client = name.substr(0, colon);
-    const std::string port = name.substr(colon + 1);
-    const bool ourClient = client.compare(0, std::strlen(OutputClientName), OutputClientName) == 0;
-    const bool ourPort = port.compare(0, std::strlen(OutputPortName), OutputPortName) == 0;
-    return !(ourClient && ourPort);
-}
-
 // The selectable ports of `in`: the back end's port number and name of each.
 std::vector<std::pair<unsigned int, std::string>> SelectablePorts(RtMidiIn& in)
 {
@@ -76,13 +59,25 @@ std::vector<std::pair<unsigned int, std::string>> SelectablePorts(RtMidiIn& in)
     const unsigned int count = in.getPortCount();
     for (unsigned int i = 0; i < count; ++i) {
         std::string name = in.getPortName(i);
-        if (!name.empty() && IsSelectableInput(name))
+        if (!name.empty() && IsSelectableMidiInput(QString::fromUtf8(name.c_str())))
             ports.emplace_back(i, std::move(name));
     }
     return ports;
 }
 
 } // namespace
+
+bool IsSelectableMidiInput(const QString& portName)
+{
+    if (portName.contains(QLatin1String("Midi Through")))
+        return false;
+    const int colon = portName.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return true;
+    const bool ourClient = portName.leftRef(colon).startsWith(QLatin1String(OutputClientName));
+    const bool ourPort = portName.midRef(colon + 1).startsWith(QLatin1String(OutputPortName));
+    return !(ourClient && ourPort);
+}
 
 MidiMessage SilencingMessage(unsigned int index)
 {

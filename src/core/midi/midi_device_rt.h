@@ -29,6 +29,9 @@ void DisableMidiApi();
 // ALSA's "Midi Through" loopback and the output ports this program opens itself. Port
 // numbers of MidiInRtDevice count in this list. An empty list when the back end fails.
 QStringList ListMidiInputPorts();
+// Whether a port of that name (as RtMidi lists it) belongs in that list: not ALSA's
+// "Midi Through" loopback, nor an "RtMidi Output" port of an "RtMidi Output Client".
+bool IsSelectableMidiInput(const QString& portName);
 
 // What an output device sends to silence everything: for each channel 0..15, All Sound Off,
 // Reset All Controllers and Channel Volume to maximum, 48 messages in all.

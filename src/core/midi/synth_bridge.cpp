@@ -27,6 +27,10 @@ const double FilterCutoffHz = 6900.0;
 const double Pi = 3.14159265358979323846;
 // Messages kept while the soundfont loads (about 40 ms); more are dropped.
 const std::size_t MaxPendingMessages = 4096;
+// Without an audio driver: messages after which the synthesizer's event queue is drained by
+// rendering (and dropping) DrainFrames frames, about 1.5 ms.
+const unsigned int MessagesBetweenDrains = 256;
+const unsigned int DrainFrames = 64;
 const char* const SystemSoundfonts[] = {
     "/usr/share/sounds/sf2/default-GM.sf2",
     "/usr/share/sounds/sf2/FluidR3_GM.sf2",
@@ -114,6 +118,13 @@ struct AudioSystem
     bool loadFinished = false;
     std::atomic<bool> soundfontLoaded{false};
 
+    // True once it is settled that no audio driver runs: then time only moves when someone
+    // renders, and FluidSynth's event queue would overflow if many messages came with no
+    // rendering in between (a session of some 30 questions); every so many messages a few
+    // milliseconds are rendered and dropped to drain it.
+    std::atomic<bool> rendersOnDemand{false};
+    std::atomic<unsigned int> messagesSinceRender{0};
+
     // Guards the filters and the render path: the audio driver's thread and Render.
     std::mutex renderMutex;
     LowPass filters[2];
@@ -176,6 +187,7 @@ void AudioSystem::Load()
     LoadSoundfont();
     StartDriver();
     DesignFilters();
+    rendersOnDemand = driver == nullptr;
     std::lock_guard<std::mutex> lock(readyMutex);
     ready = true;
     readyChanged.notify_all();
@@ -346,6 +358,12 @@ void SendMacMidiDeviceMessage(AudioSystem* system, const unsigned char* data, un
             return; // no soundfont: nothing can sound
     }
     system->Deliver(message);
+    if (system->rendersOnDemand && ++system->messagesSinceRender >= MessagesBetweenDrains) {
+        float left[DrainFrames], right[DrainFrames];
+        std::lock_guard<std::mutex> lock(system->renderMutex);
+        system->RenderLocked(left, right, DrainFrames);
+        system->messagesSinceRender = 0;
+    }
 }
 
 void AudioSystem::Deliver(const std::array<unsigned char, 3>& message)
@@ -403,6 +421,7 @@ bool RenderMacMidiDevice(AudioSystem* system, float* left, float* right, unsigne
         return false;
     std::lock_guard<std::mutex> lock(system->renderMutex);
     system->RenderLocked(left, right, frames);
+    system->messagesSinceRender = 0;
     return true;
 }
 

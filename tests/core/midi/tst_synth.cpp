@@ -253,6 +253,24 @@ private slots:
         QVERIFY(PeakAfterStop(synth) < -90.0);
     }
 
+    void manyQuestionsWithoutListeningStayClean()
+    {
+        MidiOutMacDevice synth;
+        QVERIFY(synth.IsAudible());
+        StderrCapture capture;
+        for (int question = 0; question < 100; ++question) // more than a level-12 session
+            PlayQuestion(synth, 24 + question % 84);
+        const QByteArray complaints = capture.Finish();
+        QVERIFY2(complaints.isEmpty(), complaints.left(300).constData());
+
+        PlayQuestion(synth, 69);
+        std::vector<float> left;
+        QVERIFY(PeakDbfsBoth(synth, 0.6, &left) > -18.0);
+        const PitchDetector detector(synth.SampleRate());
+        const auto skip = static_cast<std::size_t>(0.15 * synth.SampleRate());
+        QCOMPARE(std::lround(PitchDetector::ToMidiNote(detector.Detect(left.data() + skip, left.size() - skip))), 69L);
+    }
+
     void missingSoundfontGivesSilenceAndOneMessage()
     {
         qputenv("OVELUNE_SOUNDFONT", "/nonexistent/piano.sf2");
