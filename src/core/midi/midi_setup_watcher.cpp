@@ -43,13 +43,14 @@ public:
     static std::unique_ptr<AlsaClient> Open()
     {
         std::unique_ptr<AlsaClient> client(new AlsaClient);
-        if (snd_seq_open(&client->seq, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) < 0) {
+        if (snd_seq_open(&client->seq, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK) < 0) {
             client->seq = nullptr;
             return nullptr;
         }
         snd_seq_set_client_name(client->seq, ClientName);
         const int port = snd_seq_create_simple_port(
-            client->seq, ClientName, SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
+            client->seq, ClientName,
+            SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
             SND_SEQ_PORT_TYPE_APPLICATION);
         if (port < 0
             || snd_seq_connect_from(client->seq, port, SND_SEQ_CLIENT_SYSTEM,
