@@ -70,6 +70,8 @@ public:
     AppSettings* GetAppSettings() const { return appSettings; }
     Keyboard* GetKeyboard() const { return keyboard; }
     QQuickView& GetView() { return view; }
+    // The device the notes are played on; empty when there is none.
+    boost::shared_ptr<Core::MidiOutDevice> GetOutputDevice() const { return outputDevice; }
 
 signals:
     void deviceChange();

@@ -5,12 +5,10 @@
 #include "app/app_settings.h"
 #include "app/qml_messenger.h"
 
-#include <QFile>
-#include <QTemporaryFile>
-#include <QtTest>
+#include "support/stderr_capture.h"
 
-#include <cstdio>
-#include <unistd.h>
+#include <QFile>
+#include <QtTest>
 
 class TestAppWithoutMidi : public QObject
 {
@@ -28,18 +26,9 @@ void TestAppWithoutMidi::startsWithOnScreenKeyboardOnly()
     ClearStore();
     SkipHelpOnStartup();
 
-    // Catch what start-up writes to standard error.
-    QTemporaryFile errors;
-    QVERIFY(errors.open());
-    std::fflush(stderr);
-    const int savedStderr = dup(STDERR_FILENO);
-    dup2(errors.handle(), STDERR_FILENO);
+    StderrCapture capture;
     std::unique_ptr<AppUnderTest> t(new AppUnderTest);
-    std::fflush(stderr);
-    dup2(savedStderr, STDERR_FILENO);
-    close(savedStderr);
-    errors.seek(0);
-    const QString log = QString::fromUtf8(errors.readAll());
+    const QString log = QString::fromUtf8(capture.Finish());
     QVERIFY2(log.contains("MIDI input is not available"), qPrintable(log));
     QCOMPARE(log.count("MIDI input is not available"), 1);
 

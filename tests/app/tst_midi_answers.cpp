@@ -6,7 +6,7 @@
 #include "app/qml_messenger.h"
 #include "keyboard/keyboard.h"
 
-#include <RtMidi.h>
+#include "support/test_keyboard.h"
 
 #include <QtTest>
 
@@ -16,29 +16,11 @@ namespace {
 
 const char* const Answer = "onAnswerRecieved";
 
-class TestKeyboard
+bool NamesTestKeyboard(const QStringList& line, const TestKeyboard& player)
 {
-public:
-    TestKeyboard() : out(new RtMidiOut(RtMidi::UNIX_JACK, "Ovelune Test Player"))
-    {
-        out->openVirtualPort("Test Keyboard");
-    }
-
-    void Send(unsigned char status, unsigned char data1, unsigned char data2)
-    {
-        std::vector<unsigned char> message{status, data1, data2};
-        out->sendMessage(&message);
-    }
-    void NoteOn(unsigned int note, unsigned char velocity = 90) { Send(0x90, static_cast<unsigned char>(note), velocity); }
-
-private:
-    std::unique_ptr<RtMidiOut> out;
-};
-
-bool NamesTestKeyboard(const QStringList& line)
-{
-    return line.size() == 1 && line[0].startsWith("Using the ") && line[0].contains("Test Keyboard") &&
-           line[0].endsWith(" keyboard device");
+    const QString prefix = "Using the ", suffix = " keyboard device";
+    return line.size() == 1 && line[0].startsWith(prefix) && line[0].endsWith(suffix) &&
+           player.Names(line[0].mid(prefix.size(), line[0].size() - prefix.size() - suffix.size()));
 }
 
 } // namespace
@@ -61,15 +43,16 @@ private slots:
 
 void TestMidiAnswers::keyboardPresentAtStartUp()
 {
-    TestKeyboard player;
+    std::unique_ptr<TestKeyboard> player(new TestKeyboard);
+    QVERIFY(player->IsOpen());
     AppUnderTest t;
     Application* app = t.app;
     AppSettings* model = app->GetAppSettings();
     InterfaceRecorder& rec = *t.recorder;
-    QVERIFY2(NamesTestKeyboard(DeviceLine(app)), qPrintable(DeviceLine(app).join('|')));
+    QVERIFY2(NamesTestKeyboard(DeviceLine(app), *player), qPrintable(DeviceLine(app).join('|')));
 
     // Before a session, notes from the keyboard are no answers.
-    player.NoteOn(60);
+    player->NoteOn(60, 90);
     QTest::qWait(300);
     QCOMPARE(app->GetState(), Application::Idle);
     QCOMPARE(rec.Count(Answer), 0);
@@ -77,14 +60,14 @@ void TestMidiAnswers::keyboardPresentAtStartUp()
     messenger->startNewSession(1);
     unsigned int asked = AskedNote(app);
     // Releases and silent note-ons are no answers.
-    player.Send(0x80, static_cast<unsigned char>(asked), 64);
-    player.NoteOn(asked, 0);
+    player->NoteOff(static_cast<int>(asked), 64);
+    player->NoteOn(static_cast<int>(asked), 0);
     QTest::qWait(300);
     QCOMPARE(rec.Count(Answer), 0);
     QCOMPARE(app->GetState(), Application::PlayingQuestion);
 
     // A right answer on another channel.
-    player.Send(0x93, static_cast<unsigned char>(asked), 100);
+    player->NoteOn(static_cast<int>(asked), 100, 3);
     QTRY_COMPARE_WITH_TIMEOUT(rec.Count(Answer), 1, 3000);
     QCOMPARE(rec.Last(Answer).args[0].toBool(), true);
     QCOMPARE(app->GetState(), Application::ShowingAnswer);
@@ -95,8 +78,8 @@ void TestMidiAnswers::keyboardPresentAtStartUp()
     QTRY_COMPARE_WITH_TIMEOUT(app->GetState(), Application::PlayingQuestion, 5000);
     asked = AskedNote(app);
     const unsigned int wrong = asked + 12;
-    player.NoteOn(wrong);
-    player.NoteOn(asked);
+    player->NoteOn(static_cast<int>(wrong), 90);
+    player->NoteOn(static_cast<int>(asked), 90);
     QTRY_COMPARE_WITH_TIMEOUT(rec.Count(Answer), 2, 3000);
     QTest::qWait(200);
     QCOMPARE(rec.Count(Answer), 2);
@@ -116,9 +99,10 @@ void TestMidiAnswers::keyboardPluggedInAfterStartUp()
     messenger->startNewSession(1);
 
     std::unique_ptr<TestKeyboard> player(new TestKeyboard);
-    QTRY_VERIFY_WITH_TIMEOUT(NamesTestKeyboard(DeviceLine(app)), 15000);
+    QVERIFY(player->IsOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(NamesTestKeyboard(DeviceLine(app), *player), 15000);
     QCOMPARE(app->GetState(), Application::PlayingQuestion);
-    player->NoteOn(AskedNote(app));
+    player->NoteOn(static_cast<int>(AskedNote(app)), 90);
     QTRY_COMPARE_WITH_TIMEOUT(rec.Count(Answer), 1, 3000);
     QCOMPARE(rec.Last(Answer).args[0].toBool(), true);
 
@@ -131,10 +115,11 @@ void TestMidiAnswers::keyboardPluggedInAfterStartUp()
 
     // Plugged back in: answers from it work again.
     player.reset(new TestKeyboard);
-    QTRY_VERIFY_WITH_TIMEOUT(NamesTestKeyboard(DeviceLine(app)), 15000);
+    QVERIFY(player->IsOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(NamesTestKeyboard(DeviceLine(app), *player), 15000);
     QTRY_COMPARE_WITH_TIMEOUT(app->GetState(), Application::PlayingQuestion, 5000);
     const unsigned int asked = AskedNote(app);
-    player->NoteOn(asked + 1);
+    player->NoteOn(static_cast<int>(asked) + 1, 90);
     QTRY_COMPARE_WITH_TIMEOUT(rec.Count(Answer), 3, 3000);
     QCOMPARE(rec.Last(Answer).args[0].toBool(), false);
     QCOMPARE(KeysWithHighlight(app, 3), QVector<int>{static_cast<int>(asked) + 1 - 21});

@@ -5,6 +5,7 @@
 #include "app/qml_messenger.h"
 #include "keyboard/keyboard.h"
 
+#include <QQmlExpression>
 #include <QQuickItem>
 #include <QSettings>
 #include <QtTest>
@@ -54,6 +55,7 @@ private slots:
     void progressContinuesInNextRun();
     void continueWithoutSessionStartsStoredLevel();
     void preferencesFromInterfaceAreStored();
+    void quitFromInterfaceWhileAnswerShown();
 };
 
 void TestSession::startsIdleAndClicksOnlySound()
@@ -112,7 +114,7 @@ void TestSession::levelOneSessionClickedToLevelTwo()
         const int answersBefore = rec.Count(Answer);
         ClickKey(app, clicked);
         QCOMPARE(rec.Count(Answer), answersBefore + 1);
-        const qint64 answeredAt = rec.Now();
+        const qint64 answeredAt = rec.Last(Answer).atMs;
         QCOMPARE(rec.Last(Answer).args[0].toBool(), right);
         QCOMPARE(rec.Last(Answer).args[1].toUInt(), i);
         QCOMPARE(app->GetState(), Application::ShowingAnswer);
@@ -134,7 +136,9 @@ void TestSession::levelOneSessionClickedToLevelTwo()
         const int notesBefore = rec.Count(CurrentNote);
         QTRY_COMPARE_WITH_TIMEOUT(rec.Count(CurrentNote), notesBefore + 1, 5000);
         const qint64 delay = rec.Last(CurrentNote).atMs - answeredAt;
+        // The 400 ms timer is a coarse one: it may fire up to 5 % early.
         QVERIFY2(delay >= 650 && delay < 3000, qPrintable(QString("next question after %1 ms").arg(delay)));
+        qInfo("next question %lld ms after the answer", delay);
         QVERIFY(KeysWithHighlight(app, 1).isEmpty());
         QVERIFY(KeysWithHighlight(app, 3).isEmpty());
     }
@@ -189,6 +193,7 @@ void TestSession::unansweredNoteAwaitsAnswer()
     QTRY_COMPARE_WITH_TIMEOUT(app->GetState(), Application::AwaitingAnswer, 10000);
     const qint64 took = clock.elapsed();
     QVERIFY2(took >= 4900 && took < 9000, qPrintable(QString("awaiting after %1 ms").arg(took)));
+    qInfo("awaiting the answer %lld ms after the note started", took);
 
     // An answer is still taken after the note has ended.
     emit app->GetKeyboard()->keyPressed(static_cast<int>(AskedNote(app)) - 21);
@@ -397,6 +402,28 @@ void TestSession::preferencesFromInterfaceAreStored()
     AppUnderTest t;
     QVERIFY(!messenger->property("showColorMap").toBool());
     QVERIFY(messenger->property("showHelpOnStart").toBool());
+}
+
+void TestSession::quitFromInterfaceWhileAnswerShown()
+{
+    std::unique_ptr<AppUnderTest> t(new AppUnderTest);
+    Application* app = t->app;
+    messenger->startNewSession(1);
+    emit app->GetKeyboard()->keyPressed(static_cast<int>(AskedNote(app)) - 21);
+    QCOMPARE(app->GetState(), Application::ShowingAnswer);
+    // The window's close button: Qt.quit() ends the event loop; the pending move to the
+    // next question dies with the application.
+    QTimer::singleShot(100, app->GetView().rootObject(), [app] {
+        QQmlExpression quit(app->GetView().rootContext(), app->GetView().rootObject(), "Qt.quit()");
+        quit.evaluate();
+    });
+    QCOMPARE(app->exec(), 0);
+    QCOMPARE(app->GetState(), Application::ShowingAnswer);
+    t.reset();
+
+    AppUnderTest next;
+    QCOMPARE(next.app->GetAppSettings()->currentQuestion, 1u);
+    QCOMPARE(next.app->GetAppSettings()->correctCount, 1u);
 }
 
 QTEST_APPLESS_MAIN(TestSession)
