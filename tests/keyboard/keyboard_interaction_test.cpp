@@ -47,13 +47,6 @@ QList<int> args(QSignalSpy& spy)
     return values;
 }
 
-// Centre of a key in item coordinates of a native-size item.
-QPoint centreOf(int key)
-{
-    const GKCKeyPositon& k = KeysCache.at(key);
-    return (k.isWhite ? k.lowerRect.center() : k.upperRect.center()).toPoint();
-}
-
 constexpr int arrow = Qt::ArrowCursor;
 constexpr int hand = Qt::PointingHandCursor;
 
@@ -211,20 +204,20 @@ private slots:
         Spies spies(&item);
         item.switchMode(Keyboard::KModeOctaveHover);
 
-        item.hoverTo(centreOf(20).x(), centreOf(20).y());  // group 2
+        item.hoverTo(nativeKeyCentre(20));  // group 2
         QCOMPARE(args(spies.hover), QList<int>{20});
         QCOMPARE(item.getSelectedOctave(), 2);
-        item.hoverTo(centreOf(22).x(), centreOf(22).y());  // same group
+        item.hoverTo(nativeKeyCentre(22));  // same group
         QCOMPARE(spies.hover.count(), 0);
 
         // Groups 0 and 8 are never selected, so every move there drops the selection again.
-        item.hoverTo(centreOf(1).x(), centreOf(1).y());
-        item.hoverTo(centreOf(2).x(), centreOf(2).y());
-        item.hoverTo(centreOf(87).x(), centreOf(87).y());
+        item.hoverTo(nativeKeyCentre(1));
+        item.hoverTo(nativeKeyCentre(2));
+        item.hoverTo(nativeKeyCentre(87));
         QCOMPARE(args(spies.hover), (QList<int>{-1, -1, -1}));
         QCOMPARE(item.getSelectedOctave(), -1);
 
-        item.hoverTo(centreOf(40).x(), centreOf(40).y());
+        item.hoverTo(nativeKeyCentre(40));
         QCOMPARE(args(spies.hover), QList<int>{40});
         QCOMPARE(item.getSelectedOctave(), 4);
         item.leave();
@@ -241,9 +234,9 @@ private slots:
         Spies spies(&item);
         item.switchMode(Keyboard::KModeKeyHover);
 
-        item.hoverTo(centreOf(10).x(), centreOf(10).y());
-        item.hoverTo(centreOf(10).x() + 1, centreOf(10).y());
-        item.hoverTo(centreOf(11).x(), centreOf(11).y());
+        item.hoverTo(nativeKeyCentre(10));
+        item.hoverTo(nativeKeyCentre(10).x() + 1, nativeKeyCentre(10).y());
+        item.hoverTo(nativeKeyCentre(11));
         QCOMPARE(args(spies.hover), (QList<int>{10, 11}));
         QCOMPARE(item.getSelectedKey(), 11);
         QCOMPARE(item.getSelectedOctave(), 1);
@@ -285,12 +278,12 @@ private slots:
         QCOMPARE(item.getMode(), Keyboard::KModePlay);
 
         item.switchMode(Keyboard::KModeKeyHover);
-        item.hoverTo(centreOf(40).x(), centreOf(40).y());
+        item.hoverTo(nativeKeyCentre(40));
         QCOMPARE(item.getSelectedKey(), 40);
         item.switchMode(Keyboard::KModeOctaveHover);
         QCOMPARE(item.getSelectedOctave(), -1);
         QCOMPARE(item.getSelectedKey(), 40);
-        item.hoverTo(centreOf(20).x(), centreOf(20).y());
+        item.hoverTo(nativeKeyCentre(20));
         item.switchMode(Keyboard::KModeKeyHover);
         QCOMPARE(item.getSelectedKey(), -1);
         QCOMPARE(item.getSelectedOctave(), 2);

@@ -120,13 +120,6 @@ private:
         }
     }
 
-    // Centre of a key in item coordinates of a native-size item.
-    static QPoint centreOf(int key)
-    {
-        const GKCKeyPositon& k = KeysCache.at(key);
-        return (k.isWhite ? k.lowerRect.center() : k.upperRect.center()).toPoint();
-    }
-
 private slots:
     void initTestCase()
     {
@@ -213,7 +206,7 @@ private slots:
         item.setSize(QSizeF(1820, 180));
         Expected expected = allNormal();
 
-        const QPoint d1 = centreOf(5);
+        const QPoint d1 = nativeKeyCentre(5);
         item.hoverTo(d1.x(), d1.y());
         expected[5].look = Hover;
         verifyKeys(item, expected);
@@ -227,7 +220,7 @@ private slots:
         expected[5].look = Normal;
         verifyKeys(item, expected);
 
-        const QPoint e1 = centreOf(7);
+        const QPoint e1 = nativeKeyCentre(7);
         item.hoverTo(e1.x(), e1.y());
         expected[7].look = Hover;
         verifyKeys(item, expected);
@@ -249,7 +242,7 @@ private slots:
 
         item.Enable(false);
         item.cleanAllKeys();
-        item.hoverTo(centreOf(9).x(), centreOf(9).y());
+        item.hoverTo(nativeKeyCentre(9));
         verifyKeys(item, allNormal());
         item.Enable(true);
         expected = allNormal();
@@ -267,7 +260,7 @@ private slots:
         // Wired like the session: the click is judged while the press is delivered.
         connect(&item, &Keyboard::keyPressed, &item,
                 [&item](int key) { item.highlightKeys({key + 1}, {key}); });
-        const QPoint c = centreOf(30);
+        const QPoint c = nativeKeyCentre(30);
         item.hoverTo(c.x(), c.y());
         item.press(c.x(), c.y());
         Expected expected = allNormal();
@@ -283,7 +276,7 @@ private slots:
         item.switchMode(Keyboard::KModeOctaveHover);
         verifyKeys(item, allNormal());  // nothing selected yet
 
-        const QPoint c4 = centreOf(39);
+        const QPoint c4 = nativeKeyCentre(39);
         item.hoverTo(c4.x(), c4.y());
         QCOMPARE(item.getSelectedOctave(), 4);
         Expected expected;
@@ -298,18 +291,18 @@ private slots:
         item.switchMode(Keyboard::KModeOctaveHover);
         item.hoverTo(c4.x(), c4.y());
         verifyKeys(item, expected);
-        item.hoverTo(centreOf(1).x(), centreOf(1).y());  // group 0 is never selected
+        item.hoverTo(nativeKeyCentre(1));  // group 0 is never selected
         verifyKeys(item, allNormal());
         item.hoverTo(c4.x(), c4.y());
         item.leave();
         verifyKeys(item, allNormal());
 
         item.switchMode(Keyboard::KModeKeyHover);
-        item.hoverTo(centreOf(87).x(), centreOf(87).y());
+        item.hoverTo(nativeKeyCentre(87));
         for (int key = 0; key < 88; ++key)
             expected[size_t(key)] = Seen{Normal, key != 87};
         verifyKeys(item, expected);
-        item.hoverTo(centreOf(1).x(), centreOf(1).y());
+        item.hoverTo(nativeKeyCentre(1));
         for (int key = 0; key < 88; ++key)
             expected[size_t(key)] = Seen{Normal, key > 2};
         verifyKeys(item, expected);

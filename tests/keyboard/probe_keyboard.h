@@ -1,11 +1,20 @@
 #pragma once
 
+#include "keyboard/key_table.h"
 #include "keyboard/keyboard.h"
 
 #include <QHoverEvent>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+
+// Where a user aims at a key, in the native keyboard space: the middle of a black key,
+// the middle of a white key's front part.
+inline QPoint nativeKeyCentre(int key)
+{
+    const GKCKeyPositon& k = KeysCache.at(key);
+    return (k.isWhite ? k.lowerRect.center() : k.upperRect.center()).toPoint();
+}
 
 // A keyboard whose event handlers can be driven directly and which counts its paints.
 class ProbeKeyboard : public Keyboard
@@ -49,6 +58,8 @@ public:
         QHoverEvent event(QEvent::HoverMove, QPointF(x, y), QPointF(x, y));
         hoverMoveEvent(&event);
     }
+
+    void hoverTo(QPoint p) { hoverTo(p.x(), p.y()); }
 
     void leave()
     {
