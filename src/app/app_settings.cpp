@@ -13,6 +13,34 @@ const char* const ApplicationName = "Ovelune";
 
 const double PassRatio = 0.65;
 
+// Reads the array's elements into `values` only when its stored size is `expectedSize`;
+// otherwise `values` is left empty. Returns the stored size.
+int ReadArray(QSettings& settings, const QString& array, const QString& key, int expectedSize,
+              std::vector<unsigned int>& values)
+{
+    values.clear();
+    const int size = settings.beginReadArray(array);
+    if (size == expectedSize && size > 0) {
+        values.reserve(static_cast<size_t>(size));
+        for (int i = 0; i < size; ++i) {
+            settings.setArrayIndex(i);
+            values.push_back(static_cast<unsigned int>(settings.value(key, 0).toInt()));
+        }
+    }
+    settings.endArray();
+    return size;
+}
+
+void WriteArray(QSettings& settings, const QString& array, const QString& key, const std::vector<unsigned int>& values)
+{
+    settings.beginWriteArray(array, static_cast<int>(values.size()));
+    for (size_t i = 0; i < values.size(); ++i) {
+        settings.setArrayIndex(static_cast<int>(i));
+        settings.setValue(key, values[i]);
+    }
+    settings.endArray();
+}
+
 } // namespace
 
 const unsigned int AppSettings::maturityMidiBase[AppSettings::LevelCount] = {
@@ -146,31 +174,14 @@ void AppSettings::ReadState()
     incorrectCount = static_cast<unsigned int>(storedIncorrect);
     maturityLevel = static_cast<unsigned int>(storedLevel);
 
-    noteStats.clear();
-    questions.clear();
     settings->beginGroup(QStringLiteral("StatsAndQuestions"));
-    const int statsSize = settings->beginReadArray(QStringLiteral("stats"));
     // Elements are read only when the size fits the level, so a damaged size entry
     // (millions of elements) is never allocated or walked.
-    const bool statsFit = storedLevel >= 1 && storedLevel <= static_cast<int>(LevelCount) && statsSize == storedLevel;
-    if (statsFit) {
-        noteStats.reserve(static_cast<size_t>(statsSize));
-        for (int i = 0; i < statsSize; ++i) {
-            settings->setArrayIndex(i);
-            noteStats.push_back(static_cast<unsigned int>(settings->value(QStringLiteral("stat"), 0).toInt()));
-        }
-    }
-    settings->endArray();
-    const int questionsSize = settings->beginReadArray(QStringLiteral("questions"));
-    const bool questionsFit = statsFit && questionsSize == storedLevel * static_cast<int>(OctaveCount);
-    if (questionsFit) {
-        questions.reserve(static_cast<size_t>(questionsSize));
-        for (int i = 0; i < questionsSize; ++i) {
-            settings->setArrayIndex(i);
-            questions.push_back(static_cast<unsigned int>(settings->value(QStringLiteral("question"), 0).toInt()));
-        }
-    }
-    settings->endArray();
+    const bool levelValid = storedLevel >= 1 && storedLevel <= static_cast<int>(LevelCount);
+    const int statsSize = ReadArray(*settings, QStringLiteral("stats"), QStringLiteral("stat"),
+                                    levelValid ? storedLevel : -1, noteStats);
+    const int questionsSize = ReadArray(*settings, QStringLiteral("questions"), QStringLiteral("question"),
+                                        levelValid ? storedLevel * static_cast<int>(OctaveCount) : -1, questions);
     settings->endGroup();
     questionCount = static_cast<unsigned int>(questions.size());
 
@@ -217,17 +228,7 @@ void AppSettings::SaveState()
     settings->endGroup();
 
     settings->beginGroup(QStringLiteral("StatsAndQuestions"));
-    settings->beginWriteArray(QStringLiteral("stats"), static_cast<int>(noteStats.size()));
-    for (size_t i = 0; i < noteStats.size(); ++i) {
-        settings->setArrayIndex(static_cast<int>(i));
-        settings->setValue(QStringLiteral("stat"), noteStats[i]);
-    }
-    settings->endArray();
-    settings->beginWriteArray(QStringLiteral("questions"), static_cast<int>(questions.size()));
-    for (size_t i = 0; i < questions.size(); ++i) {
-        settings->setArrayIndex(static_cast<int>(i));
-        settings->setValue(QStringLiteral("question"), questions[i]);
-    }
-    settings->endArray();
+    WriteArray(*settings, QStringLiteral("stats"), QStringLiteral("stat"), noteStats);
+    WriteArray(*settings, QStringLiteral("questions"), QStringLiteral("question"), questions);
     settings->endGroup();
 }
