@@ -1,0 +1,7 @@
+#include "core/au_bucket.h"
+
+namespace Core {
+
+AuBucket::~AuBucket() = default;
+
+} // namespace Core
