@@ -606,6 +606,21 @@ void TestMidiFile::tempoChangesInAnyTrackApplyToAll()
     QCOMPARE(tempo[1].microsecondsPerQuarterNote, 250000u);
     QCOMPARE(tempo[2].timePulses, 192u);
     QCOMPARE(tempo[2].microsecondsPerQuarterNote, 1000000u);
+
+    // A tempo change far later than anything in the first track.
+    const quint32 late = 0x18000000;
+    const QByteArray far = Header(1, 2) + Track(Bytes({0x00, 0x90, 0x3C, 0x40}) + EndOfTrack) +
+                           Track(Vlq(0x0FFFFFFF) + Bytes({0xFF, 0x01, 0x00}) + Vlq(late - 0x0FFFFFFF) +
+                                 Bytes({0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90, 0x0A, 0x90, 0x3E, 0x40}) + EndOfTrack);
+    MidiStream farStream;
+    QVector<MidiFile::TempoChange> farTempo;
+    const Error farError = ReadBytes(far, farStream, &farTempo);
+    QVERIFY2(!farError, qPrintable(farError.GetMessage()));
+    CompareStream(farStream, {{0x90, 0x3C, 0x40, 3, 0, 0.0},
+                              {0x90, 0x3E, 0x40, 3, late + 10, late / 96.0 * 0.5 + 10 / 96.0 * 0.25}});
+    QCOMPARE(farTempo.size(), 2);
+    QCOMPARE(farTempo[1].timePulses, late);
+    QCOMPARE(farTempo[1].microsecondsPerQuarterNote, 250000u);
 }
 
 void TestMidiFile::largeFilesLoadInBoundedTime_data()

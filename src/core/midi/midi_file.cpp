@@ -285,12 +285,24 @@ bool CheckFile(const QByteArray& bytes, CheckedFile& file)
     return true;
 }
 
+// The delta time from `lastTime` to `time`. A gap wider than a variable-length quantity
+// holds (tempo changes merged into the first track can make one) is bridged by placeholders.
+void AppendDelta(QByteArray& out, quint32& lastTime, quint32 time)
+{
+    while (time - lastTime > MaxVlq) {
+        AppendVlq(out, MaxVlq);
+        out.append(reinterpret_cast<const char*>(Placeholder), sizeof Placeholder);
+        lastTime += MaxVlq;
+    }
+    AppendVlq(out, time - lastTime);
+    lastTime = time;
+}
+
 void AppendEvents(QByteArray& out, const QByteArray& bytes, const QVector<CheckedEvent>& events, quint32& lastTime)
 {
     for (const CheckedEvent& event : events) {
-        AppendVlq(out, event.time - lastTime);
+        AppendDelta(out, lastTime, event.time);
         out.append(bytes.constData() + event.offset, event.length);
-        lastTime = event.time;
     }
 }
 
@@ -338,7 +350,7 @@ bool RewriteForLoading(const QByteArray& bytes, QByteArray& out)
         out.append("MTrk\0\0\0\0", 8);
         quint32 lastTime = 0;
         AppendEvents(out, file.bytes, track.events, lastTime);
-        AppendVlq(out, track.endTime - lastTime);
+        AppendDelta(out, lastTime, track.endTime);
         out.append("\xFF\x2F\x00", 3);
         const quint32 length = static_cast<quint32>(out.size() - lengthPos - 4);
         for (int i = 0; i < 4; ++i)
