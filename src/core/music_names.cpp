@@ -183,36 +183,42 @@ QString GetScaleString(int type, int key, bool flat)
     return GetNoteString(key, flat) + QLatin1Char(' ') + Translate(ScaleNamesMap[type]);
 }
 
+namespace {
+
+// Maps white keys to keys and back: whole octaves scale by `step`, the rest goes through
+// `offsets`. -1 ("no key") for a negative value.
+int MapByOctave(int value, int period, int step, const int* offsets)
+{
+    if (value < 0)
+        return -1;
+    return (value / period) * step + offsets[value % period];
+}
+
+const int WhiteToKey[7] = {0, 2, 3, 5, 7, 8, 10};
+const int WhiteToKeyBelow[7] = {-1, 1, 3, 4, 6, 8, 9};
+const int KeyToWhiteAtOrBelow[12] = {0, 0, 1, 2, 2, 3, 3, 4, 5, 5, 6, 6};
+const int KeyToWhiteAtOrAbove[12] = {0, 1, 1, 2, 3, 3, 4, 4, 5, 6, 6, 7};
+
+} // namespace
+
 int WhiteIndexToNote(int w)
 {
-    static const int offsets[7] = {0, 2, 3, 5, 7, 8, 10};
-    if (w < 0)
-        return -1;
-    return (w / 7) * 12 + offsets[w % 7];
+    return MapByOctave(w, 7, 12, WhiteToKey);
 }
 
 int WhiteIndexToPrevNote(int w)
 {
-    static const int offsets[7] = {-1, 1, 3, 4, 6, 8, 9};
-    if (w < 0)
-        return -1;
-    return (w / 7) * 12 + offsets[w % 7];
+    return MapByOctave(w, 7, 12, WhiteToKeyBelow);
 }
 
 int NoteToWhiteIndex(int k)
 {
-    static const int offsets[12] = {0, 0, 1, 2, 2, 3, 3, 4, 5, 5, 6, 6};
-    if (k < 0)
-        return -1;
-    return (k / 12) * 7 + offsets[k % 12];
+    return MapByOctave(k, 12, 7, KeyToWhiteAtOrBelow);
 }
 
 int NoteToNextWhiteIndex(int k)
 {
-    static const int offsets[12] = {0, 1, 1, 2, 3, 3, 4, 4, 5, 6, 6, 7};
-    if (k < 0)
-        return -1;
-    return (k / 12) * 7 + offsets[k % 12];
+    return MapByOctave(k, 12, 7, KeyToWhiteAtOrAbove);
 }
 
 } // namespace Core
