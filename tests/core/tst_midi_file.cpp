@@ -269,6 +269,14 @@ void TestMidiFile::writeReplacesAnExistingFile()
     QVERIFY(!MidiFile(path).ReadStream(back));
     QCOMPARE(back.GetEvents().size(), 1);
     QVERIFY(ReadFile(path).size() < 5000);
+
+    // A name outside Latin-1 is written under that very name.
+    const QString unicodePath = dir.filePath(QString::fromUtf8("\u00e9tude \u266F \u043f\u0435\u0441\u043d\u044f.mid"));
+    QVERIFY(!MidiFile(unicodePath).WriteStream(stream));
+    QVERIFY(QFile::exists(unicodePath));
+    MidiStream unicodeBack;
+    QVERIFY(!MidiFile(unicodePath).ReadStream(unicodeBack));
+    QCOMPARE(unicodeBack.GetEvents().size(), 1);
 }
 
 void TestMidiFile::readsFileWrittenByCsvmidi()
