@@ -26,6 +26,7 @@ void MidiInStreamDeviceAuto::Reset()
 {
     QMutexLocker lock(&mutex);
     MidiInStreamDeviceBase::Reset();
+    playedMs = 0;
     elapsed = 0.0;
     playing = false;
 }
@@ -52,8 +53,10 @@ void MidiInStreamDeviceAuto::OnTimer(long long stamp)
             lastStamp = stamp;
             return;
         }
-        elapsed += static_cast<double>(stamp - lastStamp) / 1000.0;
+        if (stamp > lastStamp)
+            playedMs += stamp - lastStamp; // a clock never runs back; should one, no time passed
         lastStamp = stamp;
+        elapsed = static_cast<double>(playedMs) / 1000.0;
 
         // Held for the whole tick: an observer may replace the stream while we emit.
         const boost::shared_ptr<MidiStream> playedStream = stream;

@@ -27,7 +27,10 @@ public:
 private:
     // Guarded by the base's mutex.
     long long lastStamp = 0; // stamp of the previous tick, in ms
-    double elapsed = 0.0;    // playing time since the last reset, in s
+    // Playing time since the last reset, counted in whole milliseconds: a sum of a million
+    // 5 ms ticks in floating point would fall behind the event times it is compared with.
+    long long playedMs = 0;
+    double elapsed = 0.0; // the same in seconds
     bool playing = false;
 };
 

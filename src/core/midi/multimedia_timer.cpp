@@ -6,6 +6,7 @@
 #include <QMutexLocker>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <thread>
 #include <vector>
@@ -28,6 +29,15 @@ TimerState& State()
     static TimerState* const state = new TimerState;
     return *state;
 }
+
+long long SteadyClockNanoseconds()
+{
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
+}
+
+// Read by whichever thread takes a stamp, replaced by a test's thread.
+std::atomic<Timer::NanosecondClock> clockInUse{&SteadyClockNanoseconds};
 
 // Set on the timer thread only: registering from a tick would wait for the tick's own lock.
 thread_local bool onTimerThread = false;
@@ -59,8 +69,18 @@ void Timer::Remove(MultimediaTimerObserver* observer)
 
 long long Timer::GetStamp()
 {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() / 1000000;
+    return clockInUse.load()() / 1000000;
+}
+
+void Timer::SetClock(NanosecondClock clock)
+{
+    clockInUse.store(clock ? clock : &SteadyClockNanoseconds);
+}
+
+void Timer::Tick()
+{
+    CORE_ASSERT(!onTimerThread);
+    OnTimer();
 }
 
 // Under Mutex.

@@ -21,8 +21,17 @@ public:
     static long long Add(MultimediaTimerObserver* observer);
     // Removes the first occurrence of the observer; waits for a tick in progress.
     static void Remove(MultimediaTimerObserver* observer);
-    // Milliseconds of the monotonic clock.
+    // Milliseconds of the clock in use.
     static long long GetStamp();
+
+    // Nanoseconds of a monotonic clock.
+    using NanosecondClock = long long (*)();
+    // Replaces the clock the stamps are taken from; nullptr restores the steady clock. Lets
+    // a test simulate time: with a clock it advances itself, it drives ticks with Tick().
+    static void SetClock(NanosecondClock clock);
+    // Runs one tick on the calling thread, exactly as the timer thread does; the two are
+    // serialised by the observer list's lock. Not to be called from an observer.
+    static void Tick();
 
 private:
     static void Start();
