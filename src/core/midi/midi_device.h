@@ -31,6 +31,10 @@ public:
 class MidiInDeviceBase : public MidiInDevice
 {
 public:
+    // The recording keeps only this many of the most recent events: a keyboard that sends
+    // clock or active sensing would otherwise grow it for as long as the program runs.
+    static constexpr int RecordingLimit = 10000;
+
     MidiInDeviceBase();
 
     void GetKeybardState(std::size_t channel, MidiKeyboardState& state) const override;
@@ -43,10 +47,6 @@ public:
 protected:
     // Called on the thread that produced the event (MIDI back end or multimedia timer).
     void ProcessEvent(const MidiEvent& event);
-
-    // The recording keeps only this many of the most recent events: a keyboard that sends
-    // clock or active sensing would otherwise grow it for as long as the program runs.
-    static constexpr int RecordingLimit = 10000;
 
 private:
     void Record(const MidiEvent& event);
