@@ -19,7 +19,9 @@ class Keyboard : public QQuickPaintedItem
     Q_PROPERTY(QColor color READ color WRITE setColor)
 
 public:
-    enum KMode {
+    // A fixed underlying type: a mode number from outside (QML, a caller's cast) may lie out
+    // of range and is refused by switchMode; without it such a value could not be held.
+    enum KMode : int {
         KModePlay = 0,         // clicks press keys, the hover image follows the pointer
         KModeView = 1,         // clicks are ignored
         KModeKeyHover = 2,     // key and octave group under the pointer are selected
