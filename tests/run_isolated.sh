@@ -2,8 +2,10 @@
 # Runs one test headless, with its own empty settings and runtime locations, so that no
 # test touches a user's progress and tests can run in any order or at once.
 #   run_isolated.sh [--jack] -- <command> [args...]
-# --jack starts a private JACK server on the dummy driver (no sound hardware needed)
-# under a unique name, exports JACK_DEFAULT_SERVER for the test, and stops it afterwards.
+# --jack starts a private JACK server on the dummy driver (no sound hardware needed) under a
+# unique name, exports JACK_DEFAULT_SERVER for the test, and stops it afterwards. Its period
+# is 1024 frames (OVELUNE_TEST_JACK_PERIOD changes it): with shorter ones a machine loaded
+# by parallel tests drops MIDI from clients that miss their cycle.
 set -u
 want_jack=0
 while [ $# -gt 0 ]; do
@@ -44,7 +46,7 @@ export OVELUNE_AUDIO_DRIVER="${OVELUNE_AUDIO_DRIVER:-none}"
 if [ "$want_jack" = 1 ]; then
     server="ovelune-$$-$RANDOM"
     export JACK_DEFAULT_SERVER="$server"
-    jackd --no-realtime -n "$server" -d dummy -r 48000 -p 256 >"$scratch/jackd.log" 2>&1 &
+    jackd --no-realtime -t 2000 -n "$server" -d dummy -r 48000 -p "${OVELUNE_TEST_JACK_PERIOD:-1024}" >"$scratch/jackd.log" 2>&1 &
     jack_pid=$!
     if ! timeout 10 jack_wait -s "$server" -w >/dev/null 2>&1; then
         echo "run_isolated: the JACK dummy server did not start:" >&2

@@ -47,7 +47,7 @@ for f in "${expected[@]}"; do
     grep -q "\./usr/$f\$" <<<"$listing" || { echo "FAIL: not in the package: $f"; status=1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt5quick5 libqt5qml5 librtmidi6 libfluidsynth3 libsmf0 qml-module-qtquick-controls fluid-soundfont-gm; do
+for d in libqt5quick5 libqt5qml5 librtmidi6 libfluidsynth3 qml-module-qtquick-controls fluid-soundfont-gm; do
     grep -q "$d" <<<"$depends" || { echo "FAIL: package does not depend on $d ($depends)"; status=1; }
 done
 

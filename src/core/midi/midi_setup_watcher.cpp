@@ -9,7 +9,6 @@
 #include <alsa/asoundlib.h>
 #include <jack/jack.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <map>
@@ -216,11 +215,11 @@ private:
 // running at process exit never meets a destroyed object.
 struct WatcherState
 {
-    QMutex mutex; // guards platform, context and check
+    QMutex mutex; // guards platform, context, check and checkPending
     std::unique_ptr<PlatformClient> platform;
     QObject* context = nullptr; // lives on the thread that called Start
     std::function<void()> check;
-    std::atomic<bool> checkPending{false};
+    bool checkPending = false;
     bool postRoutineAdded = false; // GUI thread only
 };
 
@@ -234,10 +233,10 @@ WatcherState& State()
 void RunCheck()
 {
     WatcherState& state = State();
-    state.checkPending = false;
     std::function<void()> check;
     {
         QMutexLocker lock(&state.mutex);
+        state.checkPending = false;
         check = state.check;
     }
     if (check)
@@ -249,8 +248,9 @@ void Poke()
 {
     WatcherState& state = State();
     QMutexLocker lock(&state.mutex);
-    if (!state.context || state.checkPending.exchange(true))
+    if (!state.context || state.checkPending)
         return;
+    state.checkPending = true;
     QMetaObject::invokeMethod(state.context, RunCheck, Qt::QueuedConnection);
 }
 
