@@ -82,6 +82,16 @@ bool MidiOutMacDevice::IsAudible() const
     return IsMacMidiDeviceAudible(synth);
 }
 
+double MidiOutMacDevice::OutputLatency(QString* driverName) const
+{
+    QReadLocker lock(&synthLock);
+    std::string name;
+    const double latency = GetMacMidiDeviceOutputLatency(synth, &name);
+    if (driverName)
+        *driverName = synth ? QString::fromStdString(name) : QStringLiteral("none");
+    return latency;
+}
+
 void MidiOutMacDevice::SetFilterEnabled(bool enabled)
 {
     QReadLocker lock(&synthLock);

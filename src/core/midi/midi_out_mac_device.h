@@ -38,6 +38,9 @@ public:
     bool IsAudible() const;
     // Bypasses the output filter; for comparing with the unfiltered synthesizer.
     void SetFilterEnabled(bool enabled);
+    // Seconds of audio buffered between the synthesizer and the audio output, as the audio
+    // driver is configured (0 without one); the driver's name goes to `driverName`.
+    double OutputLatency(QString* driverName = nullptr) const;
 
 private:
     void Play(const MidiMessage& message);

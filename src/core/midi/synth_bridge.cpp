@@ -9,13 +9,16 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <chrono>
 #include <array>
 #include <atomic>
 #include <cmath>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -105,6 +108,8 @@ struct AudioSystem
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* driver = nullptr; // set once by the loader, before `ready`
+    std::string driverName;                 // likewise
+    std::atomic<int> callbackFrames{0};     // frames of the audio driver's latest callback
     std::thread loader;
 
     std::mutex readyMutex; // guards ready
@@ -166,6 +171,7 @@ struct AudioSystem
         auto* self = static_cast<AudioSystem*>(data);
         if (len <= 0 || nout < 2)
             return FLUID_OK;
+        self->callbackFrames.store(len, std::memory_order_relaxed);
         std::lock_guard<std::mutex> lock(self->renderMutex);
         self->RenderLocked(out[0], out[1], static_cast<unsigned int>(len));
         for (int i = 2; i < nout; ++i)
@@ -188,9 +194,19 @@ void AudioSystem::Load()
     StartDriver();
     DesignFilters();
     rendersOnDemand = driver == nullptr;
-    std::lock_guard<std::mutex> lock(readyMutex);
-    ready = true;
-    readyChanged.notify_all();
+    {
+        std::lock_guard<std::mutex> lock(readyMutex);
+        ready = true;
+        readyChanged.notify_all();
+    }
+    if (std::getenv("OVELUNE_BENCH_REPORT")) {
+        // steady_clock is CLOCK_MONOTONIC here, the clock start-up benchmarks compare with.
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        std::fprintf(stderr, "ovelune-bench synth-ready-ns %lld audible %d driver %s\n",
+                     static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+                     soundfontLoaded ? 1 : 0, driver ? driverName.c_str() : "none");
+        std::fflush(stderr);
+    }
 }
 
 void AudioSystem::LoadSoundfont()
@@ -300,6 +316,8 @@ bool AudioSystem::TryDriver(const char* name)
     }
     quietFluid = false;
     driver = started;
+    if (started)
+        driverName = name;
     return started != nullptr;
 }
 
@@ -439,6 +457,31 @@ bool IsMacMidiDeviceAudible(AudioSystem* system)
         return false;
     system->WaitReady();
     return system->soundfontLoaded;
+}
+
+double GetMacMidiDeviceOutputLatency(AudioSystem* system, std::string* driverName)
+{
+    if (!system)
+        return 0.0;
+    system->WaitReady();
+    if (driverName)
+        *driverName = system->driver ? system->driverName : std::string("none");
+    if (!system->driver)
+        return 0.0;
+    const double rate = system->SampleRate();
+    if (system->driverName == "jack") {
+        // JACK hands over one period per callback and plays it while the next is computed:
+        // two periods between a message and its sound. The period is the server's; it is
+        // known once the first callback has run.
+        for (int wait = 0; wait < 100 && system->callbackFrames.load() == 0; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return 2.0 * system->callbackFrames.load() / rate;
+    }
+    int periodSize = 0;
+    int periods = 0;
+    fluid_settings_getint(system->settings, "audio.period-size", &periodSize);
+    fluid_settings_getint(system->settings, "audio.periods", &periods);
+    return static_cast<double>(periodSize) * periods / rate;
 }
 
 void SetMacMidiDeviceFilter(AudioSystem* system, bool enabled)

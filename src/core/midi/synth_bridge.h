@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace Core {
 
 // The built-in General MIDI synthesizer: FluidSynth with a GM soundfont, acoustic grand
@@ -13,7 +15,9 @@ namespace Core {
 // message on standard error; nothing fails.
 //
 // The soundfont is loaded and the audio driver started on a background thread, so creation
-// returns at once. Note-ons that arrive before the soundfont is loaded are dropped.
+// returns at once. With OVELUNE_BENCH_REPORT set, the end of loading is reported on standard
+// error for start-up benchmarks ("ovelune-bench synth-ready-ns <CLOCK_MONOTONIC ns> ...").
+// Messages that arrive while loading are kept and played, in order, once it has finished.
 //
 // Threads: every function may be called from any thread, messages from several at once.
 struct AudioSystem;
@@ -31,6 +35,10 @@ bool RenderMacMidiDevice(AudioSystem* synth, float* left, float* right, unsigned
 double GetMacMidiDeviceSampleRate(AudioSystem* synth);
 // Whether a soundfont is loaded (waits for loading to finish).
 bool IsMacMidiDeviceAudible(AudioSystem* synth);
+// Audio buffered between the synthesizer and the audio output, in seconds, as the running
+// audio driver is configured (0 with none); its name goes to `driverName` when given.
+// Waits for loading to finish (and, with JACK, for the first audio callback).
+double GetMacMidiDeviceOutputLatency(AudioSystem* synth, std::string* driverName = nullptr);
 // Bypasses the output filter (true = filtered, the default); for measuring the filter.
 void SetMacMidiDeviceFilter(AudioSystem* synth, bool enabled);
 
