@@ -1,8 +1,11 @@
 #include "app/app_settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -29,6 +32,14 @@ int ReadArray(QSettings& settings, const QString& array, const QString& key, int
     }
     settings.endArray();
     return size;
+}
+
+unsigned long long SumOf(const std::vector<unsigned int>& values)
+{
+    unsigned long long sum = 0;
+    for (unsigned int value : values)
+        sum += value;
+    return sum;
 }
 
 void WriteArray(QSettings& settings, const QString& array, const QString& key, const std::vector<unsigned int>& values)
@@ -187,8 +198,14 @@ void AppSettings::ReadState()
 
     // A negative count cannot come from an answer: the store is damaged.
     const bool countsValid = storedCorrect >= 0 && storedIncorrect >= 0;
-    if (!countsValid || !IsStoredSessionUsable(storedLevel, statsSize, questionsSize))
+    if (!countsValid || !IsStoredSessionUsable(storedLevel, statsSize, questionsSize)) {
         SetMaturity(maturityLevel);
+        return;
+    }
+    // The program stopped between a session's last answer and its analysis: judge the
+    // session now, as its end would have, so its results count.
+    if (currentQuestion == questions.size())
+        AnalyzeStatsAndApplyMaturity();
 }
 
 bool AppSettings::IsStoredSessionUsable(int storedLevel, int statsSize, int questionsSize) const
@@ -197,7 +214,13 @@ bool AppSettings::IsStoredSessionUsable(int storedLevel, int statsSize, int ques
         return false;
     if (statsSize != storedLevel || questionsSize != storedLevel * static_cast<int>(OctaveCount))
         return false;
-    if (currentQuestion >= questions.size())
+    if (currentQuestion > questions.size())
+        return false;
+    // Every question of a finished session has been answered at least once (a replay
+    // during the answer display records one more), and the statistics hold the right ones.
+    if (currentQuestion == questions.size()
+        && (static_cast<unsigned long long>(correctCount) + incorrectCount < questions.size()
+            || SumOf(noteStats) != correctCount))
         return false;
     return HoldsExactlyTheTrainedNotes();
 }
@@ -231,4 +254,31 @@ void AppSettings::SaveState()
     WriteArray(*settings, QStringLiteral("stats"), QStringLiteral("stat"), noteStats);
     WriteArray(*settings, QStringLiteral("questions"), QStringLiteral("question"), questions);
     settings->endGroup();
+
+    // Written through at once: progress must survive the program being killed or the
+    // machine losing power. The store replaces its file atomically.
+    settings->sync();
+    ReportStoreTrouble();
+}
+
+void AppSettings::ReportStoreTrouble()
+{
+    const QSettings::Status status = settings->status();
+    if (status == QSettings::NoError || status == reportedStoreStatus)
+        return;
+    reportedStoreStatus = status;
+    const QString file = QDir::toNativeSeparators(settings->fileName());
+    if (status == QSettings::AccessError) {
+        const QString folder = QDir::toNativeSeparators(QFileInfo(settings->fileName()).absolutePath());
+        std::fprintf(stderr,
+                     "Ovelune: your progress cannot be saved to %s. Make sure %s is a folder you can "
+                     "write to (or set XDG_CONFIG_HOME to one); until then, progress lasts only "
+                     "while Ovelune runs.\n",
+                     qPrintable(file), qPrintable(folder));
+    } else {
+        std::fprintf(stderr,
+                     "Ovelune: the progress file %s was damaged; what could be read was checked "
+                     "and kept, and the file has been written afresh.\n",
+                     qPrintable(file));
+    }
 }

@@ -57,6 +57,10 @@ public:
     std::unique_ptr<QSettings> settings;
 
 private:
+    // Tells the user once on standard error when the store cannot be written or was damaged.
+    void ReportStoreTrouble();
     bool IsStoredSessionUsable(int storedLevel, int statsSize, int questionsSize) const;
     bool HoldsExactlyTheTrainedNotes() const;
+
+    int reportedStoreStatus = 0; // the QSettings::Status last reported; 0: none
 };

@@ -152,6 +152,9 @@ private slots:
     void demotionRule();
     void wholeLevelOneSessions();
     void consistentStoreLoadsUnchanged();
+    void finishedStoredSessionIsAnalysed_data();
+    void finishedStoredSessionIsAnalysed();
+    void quitRightAfterLastAnswerKeepsResults();
     void inconsistentStoresAreRegenerated_data();
     void inconsistentStoresAreRegenerated();
     void absurdArraySizesAreNotRead();
@@ -428,6 +431,76 @@ void TestAppSettings::consistentStoreLoadsUnchanged()
     QVERIFY(model.HasQuestionsLeft());
 }
 
+void TestAppSettings::finishedStoredSessionIsAnalysed_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("correct");
+    QTest::addColumn<int>("incorrect");
+    QTest::addColumn<std::vector<unsigned int>>("stats");
+    QTest::addColumn<unsigned int>("expectedLevel");
+
+    QTest::newRow("passed level 1") << 1 << 5 << 2 << std::vector<unsigned int>{5} << 2u;
+    QTest::newRow("failed level 1") << 1 << 4 << 3 << std::vector<unsigned int>{4} << 1u;
+    QTest::newRow("failed level 3, E ahead") << 3 << 6 << 15 << std::vector<unsigned int>{1, 1, 4} << 2u;
+    QTest::newRow("failed level 3, E behind") << 3 << 6 << 15 << std::vector<unsigned int>{3, 3, 0} << 3u;
+    // A replay during the answer display records a question twice.
+    QTest::newRow("one answer recorded twice") << 1 << 5 << 3 << std::vector<unsigned int>{5} << 2u;
+    // Level 12 passed is perfect pitch: the level stays and a fresh round begins.
+    QTest::newRow("passed level 12") << 12 << 55 << 29
+                                     << std::vector<unsigned int>{5, 5, 5, 5, 5, 5, 5, 4, 4, 4, 4, 4} << 12u;
+    QTest::newRow("failed level 12, A# ahead")
+        << 12 << 10 << 74 << std::vector<unsigned int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10} << 11u;
+}
+
+// The program stopped after a session's last answer but before its analysis: the stored
+// current question equals the question count. The session's results must count.
+void TestAppSettings::finishedStoredSessionIsAnalysed()
+{
+    QFETCH(int, level);
+    QFETCH(int, correct);
+    QFETCH(int, incorrect);
+    QFETCH(std::vector<unsigned int>, stats);
+    QFETCH(unsigned int, expectedLevel);
+    StoredSession s;
+    s.level = level;
+    s.current = 7 * level;
+    s.correct = correct;
+    s.incorrect = incorrect;
+    s.stats = stats;
+    s.questions = TrainedNotes(static_cast<unsigned int>(level));
+    WriteStore(s);
+
+    AppSettings model;
+    VerifyFreshSession(model, expectedLevel);
+    QCOMPARE(ReadRaw(model, "GlobalSetting/MaturityLevel").toUInt(), expectedLevel);
+    QCOMPARE(ReadRaw(model, "GlobalSetting/CurrentQuestion").toUInt(), 0u);
+    QCOMPARE(StoredQuestions(model), model.questions);
+}
+
+void TestAppSettings::quitRightAfterLastAnswerKeepsResults()
+{
+    std::vector<unsigned int> played;
+    {
+        AppSettings model;
+        model.SetMaturity(1);
+        played = model.questions;
+        unsigned int asked = 0;
+        for (unsigned int i = 0; i < 7; ++i) {
+            model.currentQuestion = i;
+            model.ProcessAnswer(i < 6 ? model.questions[i] : model.questions[i] + 12, asked);
+        }
+        // Quit within the answer display: the state machine never advanced past the last.
+    }
+    AppSettings reloaded;
+    VerifyFreshSession(reloaded, 2);
+    QCOMPARE(ReadRaw(reloaded, "GlobalSetting/MaturityLevel").toUInt(), 2u);
+    // And the results are not counted twice: the next run keeps the fresh level-2 list.
+    const std::vector<unsigned int> fresh = reloaded.questions;
+    AppSettings again;
+    QCOMPARE(again.maturityLevel, 2u);
+    QCOMPARE(again.questions, fresh);
+}
+
 void TestAppSettings::inconsistentStoresAreRegenerated_data()
 {
     QTest::addColumn<QVariant>("level");
@@ -439,7 +512,10 @@ void TestAppSettings::inconsistentStoresAreRegenerated_data()
 
     const std::vector<unsigned int> three = TrainedNotes(3);
     const std::vector<unsigned int> stats3{1, 2, 3};
-    QTest::newRow("current question at the end") << QVariant(3) << 21 << 0 << stats3 << three << 3u;
+    QTest::newRow("at the end without answers") << QVariant(3) << 21 << 0 << stats3 << three << 3u;
+    QTest::newRow("finished, statistics not adding up") << QVariant(1) << 7 << 7 << std::vector<unsigned int>{3}
+                                                        << TrainedNotes(1) << 1u;
+    QTest::newRow("past the end") << QVariant(3) << 22 << 21 << std::vector<unsigned int>{7, 7, 7} << three << 3u;
     QTest::newRow("negative current question") << QVariant(3) << -1 << 0 << stats3 << three << 3u;
     QTest::newRow("14 questions at level 3") << QVariant(3) << 0 << 0 << stats3 << TrainedNotes(2) << 3u;
     QTest::newRow("stats shorter than level") << QVariant(3) << 0 << 0 << std::vector<unsigned int>{1, 2} << three
