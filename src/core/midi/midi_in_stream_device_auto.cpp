@@ -4,6 +4,9 @@
 
 #include <QMutexLocker>
 
+#include <algorithm>
+#include <cmath>
+
 namespace Core {
 
 MidiInStreamDeviceAuto::MidiInStreamDeviceAuto(boost::shared_ptr<MidiStream> stream)
@@ -33,15 +36,34 @@ void MidiInStreamDeviceAuto::Reset()
 
 void MidiInStreamDeviceAuto::Play()
 {
-    QMutexLocker lock(&mutex);
-    MidiInStreamDeviceBase::Play();
-    playing = true;
+    {
+        QMutexLocker lock(&mutex);
+        MidiInStreamDeviceBase::Play();
+        StartCounting();
+    }
+    Timer::RequestTick(Timer::GetStamp()); // the first event goes out now, not at the next tick
 }
 
 void MidiInStreamDeviceAuto::Pause(bool pause)
 {
-    QMutexLocker lock(&mutex);
-    playing = !pause;
+    {
+        QMutexLocker lock(&mutex);
+        if (pause) {
+            playing = false;
+            return;
+        }
+        StartCounting();
+    }
+    Timer::RequestTick(Timer::GetStamp());
+}
+
+// Under the lock. Playing time counts from now: the time since the last tick was spent idle
+// or paused.
+void MidiInStreamDeviceAuto::StartCounting()
+{
+    if (!playing)
+        lastStamp = Timer::GetStamp();
+    playing = true;
 }
 
 void MidiInStreamDeviceAuto::OnTimer(long long stamp)
@@ -75,6 +97,12 @@ void MidiInStreamDeviceAuto::OnTimer(long long stamp)
             }
             if (!playing)
                 break; // an observer paused the player
+        }
+        if (playing && !IsAtEnd()) {
+            // A tick on the millisecond the next event falls due: it ends on its mark rather
+            // than up to a period late.
+            const double dueMs = std::ceil(stream->GetEvents().at(position).GetTime() * 1000.0 - 1e-6);
+            Timer::RequestTick(lastStamp + std::max(1LL, static_cast<long long>(dueMs) - playedMs));
         }
     }
     if (completed)

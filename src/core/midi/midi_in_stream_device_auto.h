@@ -25,6 +25,8 @@ public:
     void Pause(bool pause);
 
 private:
+    void StartCounting();
+
     // Guarded by the base's mutex.
     long long lastStamp = 0; // stamp of the previous tick, in ms
     // Playing time since the last reset, counted in whole milliseconds: a sum of a million

@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <climits>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -15,11 +18,19 @@ namespace Core {
 
 namespace {
 
+const auto TickPeriod = std::chrono::microseconds(5000);
+const long long NoRequest = LLONG_MAX;
+
 struct TimerState
 {
     QMutex Mutex; // guards Timers and TimerId; held during every tick's callbacks
     std::vector<MultimediaTimerObserver*> Timers;
     std::thread::id TimerId; // no thread until the first Add
+
+    // Never held with Mutex by the timer thread: observers ask for ticks under Mutex.
+    std::mutex wakeMutex; // guards requestedStamp
+    std::condition_variable wakeChanged;
+    long long requestedStamp = NoRequest; // earliest stamp a tick is asked for
 };
 
 // Deliberately never destroyed: the detached timer thread keeps ticking while the process
@@ -72,6 +83,16 @@ long long Timer::GetStamp()
     return clockInUse.load()() / 1000000;
 }
 
+void Timer::RequestTick(long long stamp)
+{
+    TimerState& state = State();
+    std::lock_guard<std::mutex> lock(state.wakeMutex);
+    if (stamp < state.requestedStamp) {
+        state.requestedStamp = stamp;
+        state.wakeChanged.notify_one();
+    }
+}
+
 void Timer::SetClock(NanosecondClock clock)
 {
     clockInUse.store(clock ? clock : &SteadyClockNanoseconds);
@@ -107,9 +128,27 @@ void Timer::OnTimer()
 void Timer::ThreadProc()
 {
     onTimerThread = true;
+    TimerState& state = State();
     for (;;) {
+        {
+            // This tick serves every request made so far; observers may ask again during it.
+            std::lock_guard<std::mutex> lock(state.wakeMutex);
+            state.requestedStamp = NoRequest;
+        }
         OnTimer();
-        std::this_thread::sleep_for(std::chrono::microseconds(5000));
+        // Sleep 5 ms, or until the clock reaches the earliest stamp asked for.
+        const auto periodEnd = std::chrono::steady_clock::now() + TickPeriod;
+        std::unique_lock<std::mutex> lock(state.wakeMutex);
+        for (;;) {
+            auto wakeAt = periodEnd;
+            if (state.requestedStamp != NoRequest) {
+                const long long aheadNs = state.requestedStamp * 1000000 - clockInUse.load()();
+                wakeAt = std::min(wakeAt, std::chrono::steady_clock::now() + std::chrono::nanoseconds(std::max(0LL, aheadNs)));
+            }
+            if (std::chrono::steady_clock::now() >= wakeAt)
+                break;
+            state.wakeChanged.wait_until(lock, wakeAt);
+        }
     }
 }
 

@@ -6,7 +6,10 @@ namespace Core {
 
 // The multimedia timer: one background thread that calls every registered observer with a
 // millisecond stamp of the monotonic clock, then sleeps 5 ms, for as long as the process
-// runs. The thread starts with the first Add and is never stopped or joined.
+// runs. The thread starts with the first Add and is never stopped or joined. An observer
+// that knows when it next has work asks for a tick then (RequestTick), and the sleep ends
+// early for it: a note starts when it is played and ends on its mark, not up to a period
+// later.
 //
 // Threads: Add and Remove may be called from any thread except the timer thread itself
 // (an observer's OnTimer, and whatever it calls, must not register or unregister: the
@@ -23,6 +26,10 @@ public:
     static void Remove(MultimediaTimerObserver* observer);
     // Milliseconds of the clock in use.
     static long long GetStamp();
+    // Asks for a tick as soon as the clock in use reaches `stamp` (at once if it has), even
+    // when that falls inside the 5 ms sleep. May be called from any thread, the timer thread
+    // and observers included; the regular ticks go on regardless.
+    static void RequestTick(long long stamp);
 
     // Nanoseconds of a monotonic clock.
     using NanosecondClock = long long (*)();
