@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds and runs the tests under the sanitizers, each suite from one command:
+#   tools/sanitize.sh asan   every test under AddressSanitizer + UndefinedBehaviorSanitizer
+#                            (clang, -O1; also builds the fuzz targets and replays their
+#                            corpora as tests)
+#   tools/sanitize.sh tsan   the engine, session and endurance tests under ThreadSanitizer
+#   tools/sanitize.sh all    both
+#   tools/sanitize.sh asan-build   only build the AddressSanitizer tree (tools/fuzz.sh uses it)
+# Build directories: build-asan/ and build-tsan/ beside build/ (OVELUNE_ASAN_DIR and
+# OVELUNE_TSAN_DIR override them). Builds are incremental. Extra arguments go to ctest.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+mode="${1:-all}"
+shift || true
+jobs=$(nproc)
+
+configure() { # dir compiler flags extra-cmake-args...
+    local dir=$1 cxx=$2 flags=$3
+    shift 3
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        CXX=$cxx cmake -S "$here" -B "$dir" -DCMAKE_BUILD_TYPE=Debug \
+            -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" \
+            -DOVELUNE_BUILD_BENCH=OFF "$@"
+    fi
+    nice cmake --build "$dir" -j "$jobs"
+}
+
+asan_dir="${OVELUNE_ASAN_DIR:-$here/build-asan}"
+
+build_asan() {
+    local flags="-O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined"
+    configure "$asan_dir" clang++-14 "$flags" -DOVELUNE_FUZZ=ON
+}
+
+run_asan() {
+    local dir="$asan_dir"
+    build_asan
+    local asan="detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$here/tools/lsan.supp"
+    local status=0
+    cd "$dir"
+    # The engine, the store, the periphery and the fuzz corpora, with leak checking. The
+    # desktop install check packages a release build and the valgrind run cannot host
+    # AddressSanitizer: neither belongs here.
+    ASAN_OPTIONS="$asan:detect_leaks=1" ctest --output-on-failure -j "$jobs" \
+        -LE '^(keyboard|app|interface|desktop|valgrind)$' "$@" || status=1
+    # The keyboard item under the offscreen platform: leak checking with whole allocation
+    # stacks (the system's Qt has no frame pointers), so that the suppressions can match.
+    ASAN_OPTIONS="$asan:detect_leaks=1:fast_unwind_on_malloc=0" ctest --output-on-failure -j "$jobs" \
+        -L '^keyboard$' "$@" || status=1
+    # The application and its QML interface, memory errors and undefined behaviour only:
+    # LeakSanitizer cannot see the pointers that QML's JavaScript heap (not malloc'd memory)
+    # holds, and the application keeps its model and bridge until the process ends.
+    ASAN_OPTIONS="$asan:detect_leaks=0" ctest --output-on-failure -j "$jobs" \
+        -L '^(app|interface)$' "$@" || status=1
+    cd "$here"
+    return $status
+}
+
+run_tsan() {
+    local dir="${OVELUNE_TSAN_DIR:-$here/build-tsan}"
+    configure "$dir" clang++-14 "-O1 -g -fno-omit-frame-pointer -fsanitize=thread"
+    export TSAN_OPTIONS="halt_on_error=0 exitcode=66 second_deadlock_stack=1 suppressions=$here/tests/core/midi/tsan.supp"
+    (cd "$dir" && ctest --output-on-failure -j "$jobs" -L 'engine' "$@" &&
+        ctest --output-on-failure -j "$jobs" -R '^(tst_app_settings|tst_session)$' "$@")
+}
+
+case "$mode" in
+    asan) run_asan "$@" ;;
+    asan-build) build_asan ;;
+    tsan) run_tsan "$@" ;;
+    all) run_asan "$@"; run_tsan "$@" ;;
+    *) echo "usage: $0 asan|tsan|all|asan-build [ctest arguments]" >&2; exit 2 ;;
+esac
