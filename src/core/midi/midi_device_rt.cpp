@@ -187,14 +187,12 @@ void MidiInRtDevice::Reset()
 
 void MidiInRtDevice::Close()
 {
-    if (!midiIn)
-        return;
-    try {
-        midiIn->cancelCallback();
-        midiIn->closePort();
-    } catch (const RtMidiError&) {
-    }
-    midiIn.reset(); // closing the client waits for a callback in progress
+    // The callback is never cancelled: RtMidi clears the callback's function pointer before
+    // the flag that says a callback is set, and the back end's thread, still running until
+    // the client is closed, would call a null function in between. Destroying the back-end
+    // object closes the port, then the client, which waits for a callback in progress; this
+    // device, and so the callback's target, lives until then.
+    midiIn.reset();
 }
 
 bool MidiInRtDevice::IsOk() const

@@ -41,9 +41,9 @@ MidiMessage SilencingMessage(unsigned int index);
 // An external MIDI input port (a MIDI keyboard) read through RtMidi.
 //
 // Threads: constructed, reset, closed and named on the GUI thread; received messages are
-// processed on the back end's callback thread. Close() waits until a callback in progress
-// has finished (the back-end object is destroyed), so `elapsed` is written by one thread
-// at a time.
+// processed on the back end's callback thread, possibly until Close() returns. Close()
+// waits until a callback in progress has finished (the back-end object is destroyed), so
+// `elapsed` is written by one thread at a time.
 class MidiInRtDevice : public MidiInDeviceBase
 {
 public:
