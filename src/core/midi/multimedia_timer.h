@@ -34,7 +34,8 @@ public:
     // Nanoseconds of a monotonic clock.
     using NanosecondClock = long long (*)();
     // Replaces the clock the stamps are taken from; nullptr restores the steady clock. Lets
-    // a test simulate time: with a clock it advances itself, it drives ticks with Tick().
+    // a test simulate time: with a clock it advances itself, it drives ticks with Tick(),
+    // and the timer thread runs none of its own until the steady clock is back.
     static void SetClock(NanosecondClock clock);
     // Runs one tick on the calling thread, exactly as the timer thread does; the two are
     // serialised by the observer list's lock. Not to be called from an observer.
