@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 #include "app/qml_messenger.h"
+#include "app/single_instance.h"
 #include "core/midi/error.h"
 #include "core/midi/midi_device.h"
 #include "core/midi/midi_device_rt.h"
@@ -14,6 +15,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QSettings>
 #include <QStringList>
 #include <QTimer>
 #include <QTimerEvent>
@@ -66,6 +68,8 @@ void StaticMidiDeviceChangedHandler()
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv),
+      primary(true),
+      startUpExitCode(0),
       detectionCountdown(0),
       appSettings(nullptr),
       state(Idle),
@@ -77,6 +81,24 @@ Application::Application(int& argc, char** argv)
     setOrganizationName(QApplication::tr("Quorvex"));
     setOrganizationDomain(QApplication::tr(OrganizationDomain));
     setApplicationName(QApplication::tr("Ovelune"));
+
+    // Before the store is read: a second program must not touch it.
+    const QString storeFile =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, organizationName(), applicationName()).fileName();
+    singleInstance.reset(new SingleInstance(storeFile));
+    switch (singleInstance->Claim()) {
+    case SingleInstance::AlreadyRunning:
+        primary = false;
+        return;
+    case SingleInstance::NotAnswering:
+        primary = false;
+        startUpExitCode = 1;
+        return;
+    case SingleInstance::First:
+    case SingleInstance::Unguarded:
+        break;
+    }
+    connect(singleInstance.get(), SIGNAL(activationRequested()), this, SLOT(onActivationRequested()));
 
     appSettings = new AppSettings();
 
@@ -113,10 +135,15 @@ Application::Application(int& argc, char** argv)
     initSound();
 
     view.showMaximized();
+
+    if (qEnvironmentVariableIntValue("OVELUNE_START_SESSION") == 1)
+        QMetaObject::invokeMethod(this, "beginStoredSession", Qt::QueuedConnection);
 }
 
 Application::~Application()
 {
+    if (!primary)
+        return; // nothing was set up
     if (stateTimerId != 0) {
         killTimer(stateTimerId);
         stateTimerId = 0;
@@ -156,6 +183,25 @@ void Application::onHideWindow()
 void Application::onShowCompanyWebsite()
 {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(COMPANY_WEBSITE)));
+}
+
+void Application::onActivationRequested()
+{
+    // The window's normal presentation is maximised: restore it so.
+    if (view.windowStates() & Qt::WindowMinimized)
+        view.showMaximized();
+    view.raise();
+    view.requestActivate();
+}
+
+void Application::beginStoredSession()
+{
+    // Through the interface, so that the window shows the session as after a click.
+    QQuickItem* root = view.rootObject();
+    if (root && root->metaObject()->indexOfMethod("beginSession()") >= 0)
+        QMetaObject::invokeMethod(root, "beginSession");
+    else
+        ContinueSession();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -391,13 +437,28 @@ void Application::ReconnectAnswerListener()
     const size_t selected = soundController->GetSelectedInputMidiDevice();
     if (selected < soundController->GetInputMidiDeviceCount()) {
         boost::shared_ptr<Core::MidiInDevice> device = soundController->GetInputMidiDevice(selected);
+        listenedDeviceName = device->GetName();
         if (answerListener)
             answerListener->SetDevice(device);
         else
             answerListener.reset(new Core::MidiAnswerListener(this, device));
     } else {
+        listenedDeviceName.clear();
         answerListener.reset();
     }
+}
+
+void Application::ReportLostInputDevice()
+{
+    if (listenedDeviceName.isEmpty())
+        return;
+    for (size_t i = 0; i < soundController->GetInputMidiDeviceCount(); ++i)
+        if (soundController->GetInputMidiDevice(i)->GetName() == listenedDeviceName)
+            return;
+    std::fprintf(stderr,
+                 "Ovelune: the MIDI keyboard \"%s\" has gone away. Answer on the on-screen keyboard, "
+                 "or plug the MIDI keyboard in again: Ovelune takes it up by itself.\n",
+                 qPrintable(listenedDeviceName));
 }
 
 void Application::PublishDeviceLine()
@@ -471,6 +532,7 @@ void Application::updateDevices()
         return;
     if (soundController->GetInputMidiDeviceCount() > 0)
         soundController->SelectInputMidiDevice(static_cast<size_t>(0));
+    ReportLostInputDevice();
     ReconnectAnswerListener();
     PublishDeviceLine();
 }

@@ -11,10 +11,12 @@
 #include <boost/shared_ptr.hpp>
 
 #include <atomic>
+#include <memory>
 
 class AppSettings;
 class Keyboard;
 class QTimerEvent;
+class SingleInstance;
 
 namespace Core {
 class SoundController;
@@ -59,6 +61,12 @@ public:
     Application(int& argc, char** argv);
     ~Application() override;
 
+    // False when another program already uses the store: it has been asked to bring its
+    // window to the front, nothing else was set up here, and main ends at once with
+    // StartUpExitCode() (0 when the other program answered, 1 when it did not).
+    bool IsPrimary() const { return primary; }
+    int StartUpExitCode() const { return startUpExitCode; }
+
     // Multimedia timer thread.
     void OnPlaybackComplete() override;
 
@@ -90,6 +98,10 @@ public slots:
     void onChangeCursor(QVariant cursor);
     void onHideWindow();
     void onShowCompanyWebsite();
+    // Another start of the program asked for this window: restore and raise it.
+    void onActivationRequested();
+    // With OVELUNE_START_SESSION=1 the stored session begins at start-up, as "Begin here".
+    void beginStoredSession();
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -117,7 +129,11 @@ private:
     void PlayMidi(unsigned int note, bool keyEcho);
     void StopMidi();
     void StartDeviceDetection();
+    void ReportLostInputDevice();
 
+    std::unique_ptr<SingleInstance> singleInstance;
+    bool primary;
+    int startUpExitCode;
     boost::shared_ptr<Core::SoundController> soundController;
     int detectionCountdown;
     QQuickView view;
@@ -132,6 +148,7 @@ private:
     boost::shared_ptr<Core::MidiOutDevice> outputDevice;
     boost::shared_ptr<Core::MidiAnswerListener> answerListener;
     Keyboard* keyboard;
+    QString listenedDeviceName; // the input device answers come from; empty when none
 
     bool firstQuestionPending; // the first question after start-up plays at once
     QElapsedTimer questionClock; // started when a question note starts

@@ -6,6 +6,8 @@ int main(int argc, char** argv)
     int result = 0;
     {
         Application application(argc, argv);
+        if (!application.IsPrimary())
+            return application.StartUpExitCode(); // another program has the store
         ReportFirstFrameIfAsked(application.GetView());
         result = application.exec();
     }
