@@ -18,11 +18,24 @@ MidiInStreamDeviceAuto::MidiInStreamDeviceAuto(boost::shared_ptr<MidiStream> str
     const long long stamp = Timer::Add(this);
     QMutexLocker lock(&mutex);
     lastStamp = stamp;
+    registered = true;
+    Rest(!playing);
 }
 
 MidiInStreamDeviceAuto::~MidiInStreamDeviceAuto()
 {
+    {
+        QMutexLocker lock(&mutex);
+        registered = false;
+    }
     Timer::Remove(this);
+}
+
+// Under the lock. Idle or paused, the player needs no ticks: the timer may sleep.
+void MidiInStreamDeviceAuto::Rest(bool rest)
+{
+    if (registered)
+        Timer::SetResting(this, rest);
 }
 
 void MidiInStreamDeviceAuto::Reset()
@@ -32,6 +45,7 @@ void MidiInStreamDeviceAuto::Reset()
     playedMs = 0;
     elapsed = 0.0;
     playing = false;
+    Rest(true);
 }
 
 void MidiInStreamDeviceAuto::Play()
@@ -50,6 +64,7 @@ void MidiInStreamDeviceAuto::Pause(bool pause)
         QMutexLocker lock(&mutex);
         if (pause) {
             playing = false;
+            Rest(true);
             return;
         }
         StartCounting();
@@ -64,6 +79,7 @@ void MidiInStreamDeviceAuto::StartCounting()
     if (!playing)
         lastStamp = Timer::GetStamp();
     playing = true;
+    Rest(false);
 }
 
 void MidiInStreamDeviceAuto::OnTimer(long long stamp)

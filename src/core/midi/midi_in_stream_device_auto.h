@@ -26,6 +26,7 @@ public:
 
 private:
     void StartCounting();
+    void Rest(bool rest);
 
     // Guarded by the base's mutex.
     long long lastStamp = 0; // stamp of the previous tick, in ms
@@ -34,6 +35,7 @@ private:
     long long playedMs = 0;
     double elapsed = 0.0; // the same in seconds
     bool playing = false;
+    bool registered = false; // with the timer, between construction and destruction
 };
 
 } // namespace Core

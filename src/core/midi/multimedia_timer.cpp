@@ -28,9 +28,11 @@ struct TimerState
     std::thread::id TimerId; // no thread until the first Add
 
     // Never held with Mutex by the timer thread: observers ask for ticks under Mutex.
-    std::mutex wakeMutex; // guards requestedStamp
+    std::mutex wakeMutex; // guards requestedStamp, resting and activeRegistrations
     std::condition_variable wakeChanged;
     long long requestedStamp = NoRequest; // earliest stamp a tick is asked for
+    std::vector<MultimediaTimerObserver*> resting; // registered, wanting no regular ticks now
+    int activeRegistrations = 0; // registrations not resting: while 0, no regular ticks
 };
 
 // Deliberately never destroyed: the detached timer thread keeps ticking while the process
@@ -63,6 +65,11 @@ long long Timer::Add(MultimediaTimerObserver* observer)
     if (state.TimerId == std::thread::id())
         Start();
     state.Timers.push_back(observer);
+    {
+        std::lock_guard<std::mutex> wakeLock(state.wakeMutex);
+        ++state.activeRegistrations;
+        state.wakeChanged.notify_one();
+    }
     return GetStamp();
 }
 
@@ -72,10 +79,32 @@ void Timer::Remove(MultimediaTimerObserver* observer)
     TimerState& state = State();
     QMutexLocker lock(&state.Mutex);
     const auto it = std::find(state.Timers.begin(), state.Timers.end(), observer);
-    if (it != state.Timers.end())
+    if (it != state.Timers.end()) {
         state.Timers.erase(it);
+        std::lock_guard<std::mutex> wakeLock(state.wakeMutex);
+        const auto rest = std::find(state.resting.begin(), state.resting.end(), observer);
+        if (rest != state.resting.end() && std::find(state.Timers.begin(), state.Timers.end(), observer) == state.Timers.end())
+            state.resting.erase(rest); // its last registration: it no longer rests here
+        else
+            --state.activeRegistrations;
+    }
     if (state.Timers.empty())
         Stop();
+}
+
+void Timer::SetResting(MultimediaTimerObserver* observer, bool rest)
+{
+    TimerState& state = State();
+    std::lock_guard<std::mutex> lock(state.wakeMutex);
+    const auto it = std::find(state.resting.begin(), state.resting.end(), observer);
+    if (rest && it == state.resting.end()) {
+        state.resting.push_back(observer);
+        --state.activeRegistrations;
+    } else if (!rest && it != state.resting.end()) {
+        state.resting.erase(it);
+        ++state.activeRegistrations;
+        state.wakeChanged.notify_one();
+    }
 }
 
 long long Timer::GetStamp()
@@ -139,11 +168,17 @@ void Timer::ThreadProc()
         // exactly as the test says, with no tick of this thread in between.
         if (clockInUse.load() == &SteadyClockNanoseconds)
             OnTimer();
-        // Sleep 5 ms, or until the clock reaches the earliest stamp asked for.
+        // Sleep 5 ms, or until the clock reaches the earliest stamp asked for. While every
+        // observer rests (or none is registered) only a request or an observer that wants
+        // ticks again ends the sleep: a program that plays nothing costs nothing.
         const auto periodEnd = std::chrono::steady_clock::now() + TickPeriod;
         std::unique_lock<std::mutex> lock(state.wakeMutex);
         for (;;) {
-            auto wakeAt = periodEnd;
+            if (state.activeRegistrations <= 0 && state.requestedStamp == NoRequest) {
+                state.wakeChanged.wait(lock);
+                continue;
+            }
+            auto wakeAt = state.activeRegistrations > 0 ? periodEnd : std::chrono::steady_clock::time_point::max();
             if (state.requestedStamp != NoRequest) {
                 const long long aheadNs = state.requestedStamp * 1000000 - clockInUse.load()();
                 wakeAt = std::min(wakeAt, std::chrono::steady_clock::now() + std::chrono::nanoseconds(std::max(0LL, aheadNs)));

@@ -30,6 +30,11 @@ public:
     // when that falls inside the 5 ms sleep. May be called from any thread, the timer thread
     // and observers included; the regular ticks go on regardless.
     static void RequestTick(long long stamp);
+    // An observer that rests needs no regular ticks for now (a player that plays nothing);
+    // it still gets every tick that runs. While every registered observer rests, the thread
+    // sleeps until a tick is requested or an observer stops resting. Observers are
+    // registered active; the mark goes with the observer's last registration. Any thread.
+    static void SetResting(MultimediaTimerObserver* observer, bool rest);
 
     // Nanoseconds of a monotonic clock.
     using NanosecondClock = long long (*)();

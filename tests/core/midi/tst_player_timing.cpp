@@ -58,6 +58,12 @@ private:
     std::vector<Clock::time_point> times;
 };
 
+struct TickCount : MultimediaTimerObserver
+{
+    void OnTimer(long long) override { ++count; }
+    std::atomic<int> count{0}; // written on the timer thread, read by the test
+};
+
 double Ms(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
@@ -136,6 +142,44 @@ private slots:
         QVERIFY(onMark >= notes * 2 / 3);
         // Never early by more than the millisecond stamps' rounding.
         QVERIFY(*std::min_element(endDelays.begin(), endDelays.end()) >= -1.5);
+    }
+
+    // Nothing to play, nothing to do: while its only observer rests the timer thread does
+    // not tick at all; it ticks every 5 ms again as soon as the observer wants it, and an
+    // idle player rests by itself.
+    void restingObserversLetTheTimerSleep()
+    {
+        TickCount ticks;
+        Timer::Add(&ticks);
+        Timer::SetResting(&ticks, true);
+        QTest::qWait(50); // a tick under way ends
+        const int before = ticks.count.load();
+        QTest::qWait(300);
+        QCOMPARE(ticks.count.load(), before);
+
+        Timer::SetResting(&ticks, false);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count.load() >= before + 10, 5000);
+
+        Timer::SetResting(&ticks, true);
+        {
+            MidiInStreamDeviceAuto player(StreamPtr(new MidiStream));
+            QTest::qWait(50);
+            const int idle = ticks.count.load();
+            QTest::qWait(300);
+            QCOMPARE(ticks.count.load(), idle); // an idle player asks for no ticks
+
+            ArrivalClock arrivals;
+            player.AddObserver(&arrivals);
+            player.SetStream(OneNote(60, 0.05));
+            player.Play();
+            QTRY_COMPARE_WITH_TIMEOUT(arrivals.Count(), 2, 5000);
+            player.RemoveObserver(&arrivals);
+            QTest::qWait(50);
+            const int played = ticks.count.load();
+            QTest::qWait(300);
+            QCOMPARE(ticks.count.load(), played); // done playing: resting again
+        }
+        Timer::Remove(&ticks);
     }
 
     // A paused note resumes where it was: the pause does not count, and the rest is on time.
