@@ -34,12 +34,19 @@ const std::size_t MaxPendingMessages = 4096;
 // rendering (and dropping) DrainFrames frames, about 1.5 ms.
 const unsigned int MessagesBetweenDrains = 256;
 const unsigned int DrainFrames = 64;
+// After this much silence the audio output is closed, and opened again (about 1 to 3 ms)
+// by the next message: an open output wakes its thread every period, a few percent of a
+// core for nothing while the program waits.
+const auto QuietBeforeOutputSleeps = std::chrono::seconds(3);
 const char* const SystemSoundfonts[] = {
     "/usr/share/sounds/sf2/default-GM.sf2",
     "/usr/share/sounds/sf2/FluidR3_GM.sf2",
 };
-// Tried after the system's default driver, in this order.
-const char* const FallbackDrivers[] = {"pulseaudio", "pipewire", "alsa", "jack", "sdl2"};
+// The desktop's sound servers first: FluidSynth's default, ALSA, reaches them through their
+// ALSA plug-in, a second thread and copy for every period. Then the system's default, then
+// the rest, in this order.
+const char* const PreferredDrivers[] = {"pipewire", "pulseaudio"};
+const char* const FallbackDrivers[] = {"alsa", "jack", "sdl2"};
 
 // Second-order low-pass (Butterworth: Q = 1/sqrt(2), no resonance peak), as in the
 // audio EQ cookbook, transposed direct form II in double precision.
@@ -76,6 +83,9 @@ public:
             z2 = 0.0;
     }
 
+    // No sound left in the filter's memory.
+    bool IsAtRest() const { return z1 == 0.0 && z2 == 0.0; }
+
 private:
     double b0 = 1.0, b1 = 0.0, b2 = 0.0, a1 = 0.0, a2 = 0.0;
     double z1 = 0.0, z2 = 0.0;
@@ -107,8 +117,11 @@ struct AudioSystem
 {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
-    fluid_audio_driver_t* driver = nullptr; // set once by the loader, before `ready`
-    std::string driverName;                 // likewise
+    // The open audio output: the loader thread's alone (it opens and closes it), and
+    // ReleaseMacMidiDevice's once that thread has ended.
+    fluid_audio_driver_t* driver = nullptr;
+    std::string driverName; // set once by the loader, before `ready`
+    bool hasOutput = false; // likewise: an audio output was found (it may be asleep)
     std::atomic<int> callbackFrames{0};     // frames of the audio driver's latest callback
     std::thread loader;
 
@@ -134,6 +147,21 @@ struct AudioSystem
     std::mutex renderMutex;
     LowPass filters[2];
     bool filterEnabled = true;
+    // Under renderMutex: the latest render left no voice and nothing in the filters. The
+    // audio thread then writes silence without asking the synthesizer until a message
+    // comes (`delivered`, set by any thread): rendering silence would cost the waiting
+    // program a few percent of a core.
+    bool silent = false;
+    std::atomic<bool> delivered{false};
+    std::atomic<long long> lastSoundNs{0}; // steady clock of the latest sound or message
+
+    // The loader thread keeps the output after loading: closes it after a quiet spell and
+    // opens it again for the next message.
+    std::mutex keeperMutex; // guards stopping and wakeOutput
+    std::condition_variable keeperWake;
+    bool stopping = false;
+    bool wakeOutput = false;
+    std::atomic<bool> outputAsleep{false};
 
     void WaitReady()
     {
@@ -156,6 +184,7 @@ struct AudioSystem
             filters[0].Process(left, frames);
             filters[1].Process(right, frames);
         }
+        silent = fluid_synth_get_active_voice_count(synth) == 0 && filters[0].IsAtRest() && filters[1].IsAtRest();
     }
 
     void DesignFilters()
@@ -173,14 +202,28 @@ struct AudioSystem
             return FLUID_OK;
         self->callbackFrames.store(len, std::memory_order_relaxed);
         std::lock_guard<std::mutex> lock(self->renderMutex);
+        // A message that comes after this exchange is rendered by the next callback.
+        if (!self->delivered.exchange(false) && self->silent) {
+            for (int i = 0; i < nout; ++i)
+                std::fill(out[i], out[i] + len, 0.0f);
+            return FLUID_OK;
+        }
         self->RenderLocked(out[0], out[1], static_cast<unsigned int>(len));
+        self->lastSoundNs = SteadyNanoseconds();
         for (int i = 2; i < nout; ++i)
             std::fill(out[i], out[i] + len, 0.0f);
         return FLUID_OK;
     }
 
+    static long long SteadyNanoseconds()
+    {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+
     void Deliver(const std::array<unsigned char, 3>& message);
     void Load();
+    void KeepOutput();
     void LoadSoundfont();
     void FinishLoading(bool loaded);
     void StartDriver();
@@ -194,6 +237,8 @@ void AudioSystem::Load()
     StartDriver();
     DesignFilters();
     rendersOnDemand = driver == nullptr;
+    hasOutput = driver != nullptr;
+    lastSoundNs = SteadyNanoseconds();
     {
         std::lock_guard<std::mutex> lock(readyMutex);
         ready = true;
@@ -206,6 +251,40 @@ void AudioSystem::Load()
                      static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
                      soundfontLoaded ? 1 : 0, driver ? driverName.c_str() : "none");
         std::fflush(stderr);
+    }
+    KeepOutput();
+}
+
+// The loader thread, until ReleaseMacMidiDevice. The file driver renders by itself and
+// must not start its file again: it stays open.
+void AudioSystem::KeepOutput()
+{
+    if (!driver || driverName == "file")
+        return;
+    std::unique_lock<std::mutex> lock(keeperMutex);
+    while (!stopping) {
+        if (driver) {
+            keeperWake.wait_for(lock, std::chrono::seconds(1));
+            const auto quiet = std::chrono::nanoseconds(SteadyNanoseconds() - lastSoundNs.load());
+            if (!stopping && quiet >= QuietBeforeOutputSleeps) {
+                outputAsleep = true;
+                delete_fluid_audio_driver(driver); // no audio callback after this
+                driver = nullptr;
+                // A message that came as it closed opens it again.
+                if (std::chrono::nanoseconds(SteadyNanoseconds() - lastSoundNs.load()) < QuietBeforeOutputSleeps)
+                    wakeOutput = true;
+            }
+        } else {
+            keeperWake.wait(lock, [this] { return stopping || wakeOutput; });
+            wakeOutput = false;
+            if (stopping)
+                break;
+            lastSoundNs = SteadyNanoseconds();
+            driver = new_fluid_audio_driver2(settings, OnAudio, this);
+            outputAsleep = driver == nullptr;
+            if (!driver)
+                std::fprintf(stderr, "Ovelune: the audio output could not be opened again; this note is silent.\n");
+        }
     }
 }
 
@@ -285,9 +364,12 @@ void AudioSystem::StartDriver()
         return;
     }
     QByteArrayList tried;
+    for (const char* name : PreferredDrivers)
+        tried << QByteArray(name);
     char* systemDefault = nullptr;
     if (fluid_settings_dupstr(settings, "audio.driver", &systemDefault) == FLUID_OK && systemDefault) {
-        tried << QByteArray(systemDefault);
+        if (!tried.contains(systemDefault))
+            tried << QByteArray(systemDefault);
         fluid_free(systemDefault);
     }
     for (const char* name : FallbackDrivers)
@@ -419,12 +501,24 @@ void AudioSystem::Deliver(const std::array<unsigned char, 3>& message)
     default:
         break;
     }
+    delivered = true;
+    lastSoundNs = SteadyNanoseconds();
+    if (outputAsleep) {
+        std::lock_guard<std::mutex> lock(keeperMutex);
+        wakeOutput = true;
+        keeperWake.notify_one();
+    }
 }
 
 void ReleaseMacMidiDevice(AudioSystem* system)
 {
     if (!system)
         return;
+    {
+        std::lock_guard<std::mutex> lock(system->keeperMutex);
+        system->stopping = true;
+        system->keeperWake.notify_one();
+    }
     if (system->loader.joinable())
         system->loader.join();
     if (system->driver)
@@ -440,7 +534,7 @@ bool RenderMacMidiDevice(AudioSystem* system, float* left, float* right, unsigne
     if (!system || !system->synth || !left || !right)
         return false;
     system->WaitReady();
-    if (system->driver)
+    if (system->hasOutput)
         return false;
     std::lock_guard<std::mutex> lock(system->renderMutex);
     system->RenderLocked(left, right, frames);
@@ -470,8 +564,8 @@ double GetMacMidiDeviceOutputLatency(AudioSystem* system, std::string* driverNam
         return 0.0;
     system->WaitReady();
     if (driverName)
-        *driverName = system->driver ? system->driverName : std::string("none");
-    if (!system->driver)
+        *driverName = system->hasOutput ? system->driverName : std::string("none");
+    if (!system->hasOutput)
         return 0.0;
     const double rate = system->SampleRate();
     if (system->driverName == "jack") {

@@ -7,6 +7,8 @@
 #include "support/stderr_capture.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -316,6 +318,58 @@ private slots:
         for (int i = 0; i < (wav.size() - 44) / 2 && !sound; ++i)
             sound = std::abs(samples[i]) > 1000;
         QVERIFY(sound);
+    }
+
+    // The output's buffer latency as configured: none without a driver, period size times
+    // periods with the file driver (128 x 4 frames at 44.1 kHz).
+    void outputLatencyFollowsTheDriver()
+    {
+        {
+            MidiOutMacDevice synth;
+            QString name;
+            QCOMPARE(synth.OutputLatency(&name), 0.0);
+            QCOMPARE(name, QStringLiteral("none"));
+        }
+        QTemporaryDir dir;
+        qputenv("OVELUNE_AUDIO_DRIVER", "file");
+        qputenv("OVELUNE_AUDIO_FILE", QFile::encodeName(dir.filePath(QStringLiteral("out.wav"))));
+        {
+            MidiOutMacDevice synth;
+            QString name;
+            QCOMPARE(synth.OutputLatency(&name), 512.0 / 44100.0);
+            QCOMPARE(name, QStringLiteral("file"));
+        }
+        qputenv("OVELUNE_AUDIO_DRIVER", "none");
+        qunsetenv("OVELUNE_AUDIO_FILE");
+    }
+
+    // A live output is closed after a quiet spell (an open one wakes every period) and
+    // opened again by the next note. Seen from JACK: the client's ports go and come back.
+    void quietOutputSleepsAndWakesForTheNextNote()
+    {
+        if (qEnvironmentVariableIsEmpty("JACK_DEFAULT_SERVER") || QStandardPaths::findExecutable(QStringLiteral("jack_lsp")).isEmpty())
+            QSKIP("needs the test wrapper's JACK server and jack_lsp");
+        const auto ports = [] {
+            QProcess lsp;
+            lsp.start(QStringLiteral("jack_lsp"), QStringList());
+            lsp.waitForFinished(10000);
+            return QString::fromLocal8Bit(lsp.readAllStandardOutput()).count(QStringLiteral("Ovelune"));
+        };
+        qputenv("OVELUNE_AUDIO_DRIVER", "jack");
+        {
+            MidiOutMacDevice synth;
+            QString name;
+            const double latency = synth.OutputLatency(&name);
+            QCOMPARE(name, QStringLiteral("jack"));
+            QVERIFY2(latency > 0.0 && latency < 0.2, qPrintable(QString::number(latency)));
+            QVERIFY(ports() > 0);
+            QTRY_COMPARE_WITH_TIMEOUT(ports(), 0, 15000);
+            synth.SendMessage(MidiMessage(NoteOn, 0, 60, 96));
+            QTRY_VERIFY_WITH_TIMEOUT(ports() > 0, 5000);
+            synth.SendMessage(MidiMessage(NoteOff, 0, 60, 0));
+            QTRY_COMPARE_WITH_TIMEOUT(ports(), 0, 20000); // after the note's release, quiet again
+        }
+        qputenv("OVELUNE_AUDIO_DRIVER", "none");
     }
 
     void unknownAudioDriverGivesSilenceAndOneMessage()
