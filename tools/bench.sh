@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Builds a release build and runs every benchmark of bench/ several times, then prints one
+# table: for each figure its median, minimum and maximum over the runs, its target, and
+# whether the median meets it.
+#
+#   tools/bench.sh [--runs N] [--build-dir DIR] [--quick]
+#
+# --runs N       repetitions of every benchmark (default 3)
+# --build-dir    where the release build goes (default: build-bench beside the sources)
+# --quick        fewer samples per run: a quick look, not figures to quote
+#
+# Needs what the tests need (Xvfb, openbox, xdotool, jackd) plus pulseaudio, which plays
+# the default audio output on a null sink here; KDE Minuet, when installed, is started
+# beside the program as a reference. The exit status is 1 when a figure misses its target.
+set -u
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=3
+build="$root/build-bench"
+quick=0
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --runs) runs=$2; shift 2 ;;
+        --build-dir) build=$2; shift 2 ;;
+        --quick) quick=1; shift ;;
+        *) echo "usage: $0 [--runs N] [--build-dir DIR] [--quick]" >&2; exit 2 ;;
+    esac
+done
+
+targets="ovelune bare_quick_view desktop_bench note_timing_bench click_to_note_bench midi_answer_bench"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DOVELUNE_BUILD_BENCH=ON >/dev/null || exit 1
+# shellcheck disable=SC2086
+nice cmake --build "$build" --target $targets -j"$(nproc)" >/dev/null || {
+    echo "bench: the release build failed" >&2
+    exit 1
+}
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/ovelune-bench.XXXXXX")
+pulse_pid=
+cleanup() {
+    [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# The default audio output: a PulseAudio server on a null sink, as a desktop would have.
+if command -v pulseaudio >/dev/null; then
+    mkdir -p "$scratch/pulse" && chmod 700 "$scratch/pulse"
+    XDG_RUNTIME_DIR="$scratch/pulse" HOME="$scratch/pulse" pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+        -L module-null-sink -L module-native-protocol-unix >"$scratch/pulse.log" 2>&1 &
+    pulse_pid=$!
+    for _ in $(seq 50); do [ -S "$scratch/pulse/pulse/native" ] && break; sleep 0.1; done
+    export PULSE_SERVER="unix:$scratch/pulse/pulse/native"
+    driver=pulseaudio
+else
+    echo "bench: pulseaudio is not installed; the in-process benchmarks run without audio output" >&2
+    driver=none
+fi
+
+figures="$scratch/figures.tsv"
+isolated="$root/tests/run_isolated.sh"
+bin="$build/bench"
+notes=200 clicks=150 answers=200 starts=5 idle=30 session=
+if [ "$quick" = 1 ]; then
+    notes=60 clicks=40 answers=50 starts=2 idle=10 session=--no-session
+fi
+minuet=$(command -v minuet || true)
+
+for run in $(seq "$runs"); do
+    echo "bench: run $run of $runs" >&2
+    OVELUNE_AUDIO_DRIVER=$driver "$isolated" -- "$bin/note_timing_bench" --notes "$notes" >>"$figures" 2>>"$scratch/log"
+    OVELUNE_AUDIO_DRIVER=$driver "$isolated" -- "$bin/click_to_note_bench" --clicks "$clicks" >>"$figures" 2>>"$scratch/log"
+    OVELUNE_AUDIO_DRIVER=$driver OVELUNE_TEST_JACK_PERIOD=256 "$isolated" --jack -- \
+        "$bin/midi_answer_bench" --answers "$answers" >>"$figures" 2>>"$scratch/log"
+    # shellcheck disable=SC2086
+    "$isolated" -- "$bin/desktop_bench" --program "$build/src/app/ovelune" --bare "$bin/bare_quick_view" \
+        ${minuet:+--minuet "$minuet"} --startup-runs "$starts" --idle-seconds "$idle" $session \
+        >>"$figures" 2>>"$scratch/log"
+done
+grep -E "^(note_timing|click_to_note|midi_answer|desktop)_bench:" "$scratch/log" | sed 's/^/  /' >&2
+
+# One row per figure, in the order first reported.
+echo
+echo "Ovelune benchmarks: $runs run(s) on $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(uname -sr)"
+echo
+printf '| %-62s | %10s | %10s | %10s | %-12s | %-4s |\n' "Figure" "median" "min" "max" "target" ""
+printf '|%s|%s|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' $(seq 64))" "------------" "------------" "------------" "--------------" "------"
+missed=0
+for id in $(grep '^FIGURE' "$figures" | cut -f2 | awk '!seen[$0]++'); do
+    row=$(grep -P "^FIGURE\t$id\t" "$figures")
+    label=$(echo "$row" | head -1 | cut -f3)
+    unit=$(echo "$row" | head -1 | cut -f5)
+    comparison=$(echo "$row" | head -1 | cut -f6)
+    target=$(echo "$row" | head -1 | cut -f7)
+    stats=$(echo "$row" | cut -f4 | sort -g | awk '{v[NR]=$1} END {printf "%s %s %s", v[int((NR+1)/2)], v[1], v[NR]}')
+    read -r median min max <<<"$stats"
+    verdict=""
+    shown_target="-"
+    if [ "$comparison" != "-" ]; then
+        shown_target="$comparison $(printf '%g' "$target") $unit"
+        if awk -v m="$median" -v t="$target" -v c="$comparison" 'BEGIN {exit !((c == "<=" && m <= t) || (c == ">=" && m >= t))}'; then
+            verdict="ok"
+        else
+            verdict="MISS"
+            missed=1
+        fi
+    fi
+    printf '| %-62s | %10s | %10s | %10s | %-12s | %-4s |\n' "$label${unit:+ ($unit)}" \
+        "$(printf '%.2f' "$median")" "$(printf '%.2f' "$min")" "$(printf '%.2f' "$max")" "$shown_target" "$verdict"
+done
+exit $missed
