@@ -10,7 +10,6 @@
 
 #include <atomic>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -220,8 +219,10 @@ void MidiInRtDevice::OnRtEvent(double deltaTime, std::vector<unsigned char>* mes
     CORE_ASSERT(message);
     if (message->empty())
         return; // nothing to make an event of
-    // 768 pulses per second; wraps in 32 bits like the stored stamp.
-    const auto pulses = static_cast<unsigned int>(static_cast<std::uint64_t>(elapsed * 384 * 2));
+    // 768 pulses per second; wraps in 32 bits like the stored stamp, for any time a device
+    // may be given (converting a count past 64 bits would be undefined).
+    const double pulseCount = std::fmod(elapsed * 384 * 2, 4294967296.0);
+    const auto pulses = std::isfinite(pulseCount) ? static_cast<unsigned int>(pulseCount) : 0u;
     if (std::isfinite(deltaTime) && deltaTime > 0.0)
         elapsed += deltaTime;
     const MidiMessage received(message->data(), message->size());

@@ -174,6 +174,32 @@ private slots:
         QCOMPARE(int(state.GetKey(119)), 0);
     }
 
+    // Pulse stamps wrap in 32 bits however long the device has been receiving, also past
+    // what a 64-bit count of pulses holds.
+    void pulseStampsWrapForAnyTime()
+    {
+        MidiInRtDevice device(1000); // no port: the back end's callback is called directly
+        EventLog log;
+        device.AddObserver(&log);
+        std::vector<unsigned char> note{0x90, 60, 100};
+        // 3 × 2^32 + 768 pulses: one second past the third wrap.
+        RtEventHandler::OnRtEvent(16777217.0, &note, &device);
+        RtEventHandler::OnRtEvent(0.0, &note, &device);
+        RtEventHandler::OnRtEvent(1e17, &note, &device); // about three billion years
+        RtEventHandler::OnRtEvent(0.0, &note, &device);
+        RtEventHandler::OnRtEvent(1e308, &note, &device);
+        RtEventHandler::OnRtEvent(1e308, &note, &device); // the time is now infinite
+        RtEventHandler::OnRtEvent(0.0, &note, &device);
+        device.RemoveObserver(&log);
+        const std::vector<MidiEvent> events = log.Events();
+        QCOMPARE(events.size(), std::size_t(7));
+        QCOMPARE(events[1].GetTimePulses(), 768u);
+        QCOMPARE(events[1].GetTime(), 16777217.0);
+        QCOMPARE(events[3].GetTime(), 16777217.0 + 1e17);
+        QVERIFY(events[3].GetTimePulses() < 4294967296.0);
+        QCOMPARE(events[6].GetTimePulses(), 0u);
+    }
+
     void portThatCannotOpenIsNotOk()
     {
         MidiInRtDevice device(1000);
