@@ -117,6 +117,7 @@ private slots:
 
     void unwritableConfigurationFolder_data();
     void unwritableConfigurationFolder();
+    void damagedStoreFile();
     void badSoundSettings_data();
     void badSoundSettings();
     void unknownMidiBackEnd();
@@ -156,6 +157,24 @@ void HostileEnvironmentTest::unwritableConfigurationFolder()
     QVERIFY2(keptRunning, errors.constData());
     QVERIFY2(LinesWith(errors, "your progress cannot be saved") == 1, errors.constData());
     QVERIFY2(LinesWith(errors, "XDG_CONFIG_HOME") == 1, errors.constData());
+}
+
+// A store file that is not a settings file any more: the program starts a fresh session,
+// rewrites the file, and says so once.
+void HostileEnvironmentTest::damagedStoreFile()
+{
+    QFile store(StoreFile());
+    QVERIFY(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    store.write(QByteArray("\x00\xff[GlobalSetting\nMaturityLevel=3\n\x01\x02garbage=\n[StatsAndQuestions", 55));
+    store.close();
+    QProcessEnvironment environment = With("OVELUNE_START_SESSION", "1");
+    bool keptRunning = false;
+    const QByteArray errors = RunFor(environment, 4000, &keptRunning);
+    QVERIFY2(keptRunning, errors.constData());
+    QVERIFY2(LinesWith(errors, "was damaged") == 1, errors.constData());
+    QVERIFY2(LinesWith(errors, "Ovelune:") == 1, errors.constData());
+    const QString broken = CheckConsistent(StoreSnapshot::Read(StoreFile()));
+    QVERIFY2(broken.isEmpty(), qPrintable(broken));
 }
 
 void HostileEnvironmentTest::badSoundSettings_data()
