@@ -44,17 +44,18 @@ run_asan() {
     # desktop install check packages a release build and the valgrind run cannot host
     # AddressSanitizer: neither belongs here.
     ASAN_OPTIONS="$asan:detect_leaks=1" ctest --output-on-failure -j "$jobs" \
-        -LE '^(keyboard|app|interface|desktop|valgrind)$' "$@" || status=1
+        -LE '^(keyboard|app|interface|reliability|desktop|valgrind)$' "$@" || status=1
     # The keyboard item under the offscreen platform: leak checking with whole allocation
     # stacks (the system's Qt has no frame pointers), so that the suppressions can match.
     ASAN_OPTIONS="$asan:detect_leaks=1:fast_unwind_on_malloc=0" ctest --output-on-failure -j "$jobs" \
         -L '^keyboard$' "$@" || status=1
-    # The application and its QML interface, memory errors and undefined behaviour only:
+    # The application and its QML interface (also the real program started by the
+    # reliability tests), memory errors and undefined behaviour only:
     # LeakSanitizer cannot see the pointers that QML's JavaScript heap (not malloc'd memory)
     # holds, and the application keeps its model and bridge until the process ends. One at
     # a time: the instrumented program under Xvfb must start within the test's 10 s.
     ASAN_OPTIONS="$asan:detect_leaks=0" ctest --output-on-failure -j 1 \
-        -L '^(app|interface)$' "$@" || status=1
+        -L '^(app|interface|reliability)$' "$@" || status=1
     cd "$here"
     return $status
 }
