@@ -1,8 +1,11 @@
 #include "app/app_settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -66,7 +69,11 @@ AppSettings::AppSettings()
     ReadState();
 }
 
-AppSettings::~AppSettings() = default;
+AppSettings::~AppSettings()
+{
+    if (writePending)
+        WriteThrough();
+}
 
 void AppSettings::SetMaturity(unsigned int level)
 {
@@ -255,8 +262,25 @@ void AppSettings::SaveState()
     WriteArray(*settings, QStringLiteral("questions"), QStringLiteral("question"), questions);
     settings->endGroup();
 
-    // Written through at once: progress must survive the program being killed or the
-    // machine losing power. The store replaces its file atomically.
+    // Written through at the end of the current event rather than inside it: an answer is
+    // judged, shown and its key sounds without waiting for the disk (a flush takes
+    // milliseconds, more on a busy disk), and it is on disk within the same turn of the
+    // event loop, so progress survives the program being killed or the machine losing
+    // power. The store replaces its file atomically. Without an event loop: at once.
+    if (writePending)
+        return; // the pending write takes this change too
+    QCoreApplication* application = QCoreApplication::instance();
+    if (application && QThread::currentThread() == application->thread()) {
+        writePending = true;
+        QTimer::singleShot(0, settings.get(), [this] { WriteThrough(); });
+    } else {
+        WriteThrough();
+    }
+}
+
+void AppSettings::WriteThrough()
+{
+    writePending = false;
     settings->sync();
     ReportStoreTrouble();
 }

@@ -57,10 +57,13 @@ public:
     std::unique_ptr<QSettings> settings;
 
 private:
+    // Flushes the store to disk now.
+    void WriteThrough();
     // Tells the user once on standard error when the store cannot be written or was damaged.
     void ReportStoreTrouble();
     bool IsStoredSessionUsable(int storedLevel, int statsSize, int questionsSize) const;
     bool HoldsExactlyTheTrainedNotes() const;
 
     int reportedStoreStatus = 0; // the QSettings::Status last reported; 0: none
+    bool writePending = false; // a write-through is posted to the event loop
 };
