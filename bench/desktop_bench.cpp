@@ -27,6 +27,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <unistd.h>
 #include <memory>
 
 namespace {
@@ -61,17 +62,19 @@ double ResidentMegabytes(qint64 pid)
     return match.hasMatch() ? match.captured(1).toDouble() / 1024.0 : 0.0;
 }
 
-// CPU time of every thread of the process, in seconds (the scheduler's nanosecond count).
+// CPU time of the whole process in seconds, every thread included, also those that have
+// ended (the audio output's thread comes and goes).
 double CpuSeconds(qint64 pid)
 {
-    double total = 0.0;
-    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile stat(tasks.filePath(task) + QStringLiteral("/schedstat"));
-        if (stat.open(QIODevice::ReadOnly))
-            total += QString::fromLatin1(stat.readAll()).section(QLatin1Char(' '), 0, 0).toDouble() / 1e9;
-    }
-    return total;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0.0;
+    // After the command name in parentheses: state is field 3, utime and stime 14 and 15.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return 0.0;
+    return (fields.at(11).toDouble() + fields.at(12).toDouble()) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 // The desktop the programs run on, and the programs.

@@ -58,6 +58,22 @@ private:
     std::vector<Clock::time_point> times;
 };
 
+// A player holding one 100 ms note, watched, on the simulated clock set to `startMs`.
+struct SimulatedNote
+{
+    explicit SimulatedNote(long long startMs)
+    {
+        simulatedNs = startMs * 1000000;
+        Timer::SetClock(&SimulatedClock);
+        player.AddObserver(&arrivals);
+        player.SetStream(OneNote(60, 0.1));
+    }
+    ~SimulatedNote() { player.RemoveObserver(&arrivals); }
+
+    ArrivalClock arrivals;
+    MidiInStreamDeviceAuto player{StreamPtr(new MidiStream)};
+};
+
 struct TickCount : MultimediaTimerObserver
 {
     void OnTimer(long long) override { ++count; }
@@ -89,12 +105,9 @@ private slots:
     // between the test's own ticks, so the timer thread's ticks change nothing.
     void idleTimeBeforePlayDoesNotShortenTheNote()
     {
-        simulatedNs = 1000LL * 1000000;
-        Timer::SetClock(&SimulatedClock);
-        MidiInStreamDeviceAuto player(StreamPtr(new MidiStream));
-        ArrivalClock arrivals;
-        player.AddObserver(&arrivals);
-        player.SetStream(OneNote(60, 0.1));
+        SimulatedNote note(1000);
+        MidiInStreamDeviceAuto& player = note.player;
+        ArrivalClock& arrivals = note.arrivals;
         Timer::Tick();
         simulatedNs += 4 * 1000000;
         player.Play();
@@ -106,7 +119,6 @@ private slots:
         simulatedNs += 1 * 1000000;
         Timer::Tick();
         QCOMPARE(arrivals.Count(), 2);
-        player.RemoveObserver(&arrivals);
     }
 
     // On the real clock: most notes start well inside the 5 ms tick period after Play and
@@ -185,12 +197,9 @@ private slots:
     // A paused note resumes where it was: the pause does not count, and the rest is on time.
     void pauseKeepsTheRestOfTheNote()
     {
-        simulatedNs = 5000LL * 1000000;
-        Timer::SetClock(&SimulatedClock);
-        MidiInStreamDeviceAuto player(StreamPtr(new MidiStream));
-        ArrivalClock arrivals;
-        player.AddObserver(&arrivals);
-        player.SetStream(OneNote(60, 0.1));
+        SimulatedNote note(5000);
+        MidiInStreamDeviceAuto& player = note.player;
+        ArrivalClock& arrivals = note.arrivals;
         player.Play();
         Timer::Tick();
         QCOMPARE(arrivals.Count(), 1);
@@ -207,7 +216,6 @@ private slots:
         simulatedNs += 1 * 1000000;
         Timer::Tick();
         QCOMPARE(arrivals.Count(), 2);
-        player.RemoveObserver(&arrivals);
     }
 };
 
