@@ -1,10 +1,13 @@
 #include "app/application.h"
 #include "app/first_frame_report.h"
 #include "app/scene_graph_choice.h"
+#include "core/midi/midi_out_mac_device.h"
 
 int main(int argc, char** argv)
 {
     ChooseSceneGraph();
+    // The synthesizer loads while Qt starts and the window loads: ready by the first frame.
+    const Core::MidiOutMacDevice::Preparation synthesizer;
     int result = 0;
     {
         Application application(argc, argv);

@@ -20,6 +20,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace Core {
@@ -405,7 +406,45 @@ bool AudioSystem::TryDriver(const char* name)
     return started != nullptr;
 }
 
+namespace {
+
+std::mutex preparedMutex; // guards prepared
+AudioSystem* prepared = nullptr; // made by PrepareMacMidiDevice, not yet taken
+
+AudioSystem* NewAudioSystem();
+
+} // namespace
+
+void PrepareMacMidiDevice()
+{
+    std::lock_guard<std::mutex> lock(preparedMutex);
+    if (!prepared)
+        prepared = NewAudioSystem();
+}
+
+void DiscardPreparedMacMidiDevice()
+{
+    AudioSystem* unclaimed = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(preparedMutex);
+        std::swap(unclaimed, prepared);
+    }
+    ReleaseMacMidiDevice(unclaimed);
+}
+
 AudioSystem* CreateMacMidiDevice()
+{
+    {
+        std::lock_guard<std::mutex> lock(preparedMutex);
+        if (prepared)
+            return std::exchange(prepared, nullptr);
+    }
+    return NewAudioSystem();
+}
+
+namespace {
+
+AudioSystem* NewAudioSystem()
 {
     InstallFluidLog();
     auto* system = new AudioSystem;
@@ -443,6 +482,8 @@ AudioSystem* CreateMacMidiDevice()
     system->loader = std::thread([system] { system->Load(); });
     return system;
 }
+
+} // namespace
 
 void SendMacMidiDeviceMessage(AudioSystem* system, const unsigned char* data, unsigned int size)
 {

@@ -320,6 +320,27 @@ private slots:
         QVERIFY(sound);
     }
 
+    // A synthesizer prepared at program start is taken by the first device and plays; a
+    // second device gets one of its own; one that no device took goes with its preparation.
+    void preparedSynthesizerIsTakenOnce()
+    {
+        {
+            const MidiOutMacDevice::Preparation preparation;
+            QTest::qWait(20); // loading under way
+            MidiOutMacDevice first;
+            QVERIFY(first.IsAudible());
+            MidiOutMacDevice second;
+            QVERIFY(second.IsAudible());
+            first.SendMessage(MidiMessage(NoteOn, 0, 69, 96));
+            second.SendMessage(MidiMessage(NoteOn, 0, 69, 96));
+            QVERIFY(PeakDbfsBoth(first, 0.2) > -40.0);
+            QVERIFY(PeakDbfsBoth(second, 0.2) > -40.0);
+        }
+        {
+            const MidiOutMacDevice::Preparation unclaimed; // released unused, while loading
+        }
+    }
+
     // The output's buffer latency as configured: none without a driver, period size times
     // periods with the file driver (2 x 512 frames at 44.1 kHz, within 25 ms).
     void outputLatencyFollowsTheDriver()
