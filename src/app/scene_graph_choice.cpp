@@ -16,17 +16,19 @@ bool HasGpu()
 
 } // namespace
 
-void ChooseSceneGraph()
+bool ChooseSceneGraph()
 {
-    if (!qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") || !qEnvironmentVariableIsEmpty("QMLSCENE_DEVICE"))
-        return;
+    const QByteArray chosen = qgetenv("QT_QUICK_BACKEND") + qgetenv("QMLSCENE_DEVICE");
+    if (!chosen.isEmpty())
+        return chosen == "software" || chosen == "softwarecontext";
     if (!HasGpu()) {
         QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
-        return;
+        return true;
     }
     // Qt Quick sizes its atlas after the screen: 2048 x 2048 (16 MB) on a full-HD one.
     if (qEnvironmentVariableIsEmpty("QSG_ATLAS_WIDTH") && qEnvironmentVariableIsEmpty("QSG_ATLAS_HEIGHT")) {
         qputenv("QSG_ATLAS_WIDTH", QByteArrayLiteral("512"));
         qputenv("QSG_ATLAS_HEIGHT", QByteArrayLiteral("512"));
     }
+    return false;
 }

@@ -8,4 +8,5 @@
 // software scene graph then draws only what changed, for about a quarter of the CPU time
 // and without the emulator's 40 MB. With a GPU, OpenGL stays, with a texture atlas sized
 // for the window's few small images rather than for the screen.
-void ChooseSceneGraph();
+// True when the window is drawn in software.
+bool ChooseSceneGraph();
