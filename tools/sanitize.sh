@@ -40,7 +40,7 @@ run_asan() {
     export LSAN_OPTIONS="suppressions=$here/tools/lsan.supp"
     local status=0
     cd "$dir"
-    # The engine, the store, the periphery and the fuzz corpora, with leak checking. The
+    # The engine, the periphery, the endurance runs and the fuzz corpora, with leak checking. The
     # desktop install check packages a release build and the valgrind run cannot host
     # AddressSanitizer: neither belongs here.
     ASAN_OPTIONS="$asan:detect_leaks=1" ctest --output-on-failure -j "$jobs" \
@@ -53,9 +53,12 @@ run_asan() {
     # reliability tests), memory errors and undefined behaviour only:
     # LeakSanitizer cannot see the pointers that QML's JavaScript heap (not malloc'd memory)
     # holds, and the application keeps its model and bridge until the process ends. One at
-    # a time: the instrumented program under Xvfb must start within the test's 10 s.
+    # a time, as the real program must start within the tests' limits. The desktop session
+    # under Xvfb is left out: on a loaded machine the instrumented program, drawing through
+    # Mesa's software OpenGL, does not always show its maximised window within the test's
+    # 60 s; the reliability tests run the same instrumented program headless.
     ASAN_OPTIONS="$asan:detect_leaks=0" ctest --output-on-failure -j 1 \
-        -L '^(app|interface|reliability)$' "$@" || status=1
+        -L '^(app|interface|reliability)$' -E '^desktop_session_test$' "$@" || status=1
     cd "$here"
     return $status
 }
