@@ -146,6 +146,7 @@ private slots:
     void writeReplacesAnExistingFile();
     void readsFileWrittenByCsvmidi();
     void readsHandAssembledFile();
+    void tracksAreMergedInTimeOrder();
     void onlyMetaEventsGiveAnEmptyStream();
     void defaultTempoEntry();
     void failureTable();
@@ -368,6 +369,19 @@ void TestMidiFile::readsHandAssembledFile()
     const Error again = ReadBytes(file, stream);
     QVERIFY(!again);
     QCOMPARE(stream.GetEvents().size(), 8);
+}
+
+void TestMidiFile::tracksAreMergedInTimeOrder()
+{
+    // The second track's event comes first in time: the stream must start with it, not with
+    // the first event of the first track.
+    const QByteArray file = Header(1, 2, 96) + Track(Bytes({0x02, 0x90, 0x3C, 0x64}) + EndOfTrack) +
+                            Track(Bytes({0x01, 0x80, 0x3C, 0x00}) + EndOfTrack);
+    MidiStream stream;
+    const Error error = ReadBytes(file, stream);
+    QVERIFY2(!error, qPrintable(error.GetMessage()));
+    auto s = [](double pulses) { return pulses / 96 * 0.5; };
+    CompareStream(stream, {{0x80, 0x3C, 0x00, 3, 1, s(1)}, {0x90, 0x3C, 0x64, 3, 2, s(2)}});
 }
 
 void TestMidiFile::onlyMetaEventsGiveAnEmptyStream()

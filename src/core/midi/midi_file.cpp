@@ -456,6 +456,9 @@ Error MidiFile::ReadStream(MidiStream& stream, QVector<TempoChange>* tempo)
     if (!smf.get())
         return MakeError("ReadStream", __LINE__, 264, QT_TRANSLATE_NOOP("Core::MidiFile", "Error loading midi file."));
 
+    // Loading leaves the walk positioned per track as parsing left it; without a rewind the
+    // walk would take track 1's first event first, whatever the other tracks hold earlier.
+    smf_rewind(smf.get());
     while (smf_event_t* event = smf_get_next_event(smf.get())) {
         if (smf_event_is_metadata(event) || event->midi_buffer_length < 1 || event->midi_buffer_length > 3)
             continue;
