@@ -162,6 +162,7 @@ struct AudioSystem
     std::condition_variable keeperWake;
     bool stopping = false;
     bool wakeOutput = false;
+    bool reopenFailureReported = false; // the loader thread's
     std::atomic<bool> outputAsleep{false};
 
     void WaitReady()
@@ -281,10 +282,15 @@ void AudioSystem::KeepOutput()
             if (stopping)
                 break;
             lastSoundNs = SteadyNanoseconds();
+            outputAsleep = false; // messages meanwhile need not wait for this lock
             driver = new_fluid_audio_driver2(settings, OnAudio, this);
-            outputAsleep = driver == nullptr;
-            if (!driver)
-                std::fprintf(stderr, "Ovelune: the audio output could not be opened again; this note is silent.\n");
+            if (!driver) {
+                outputAsleep = true; // the next message tries again
+                if (!reopenFailureReported)
+                    std::fprintf(stderr, "Ovelune: the audio output could not be opened again; notes are silent "
+                                         "until it can.\n");
+                reopenFailureReported = true;
+            }
         }
     }
 }
