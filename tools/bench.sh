@@ -82,8 +82,8 @@ grep -E "^(note_timing|click_to_note|midi_answer|desktop)_bench:" "$scratch/log"
 echo
 echo "Ovelune benchmarks: $runs run(s) on $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(uname -sr)"
 echo
-printf '| %-62s | %10s | %10s | %10s | %-12s | %-4s |\n' "Figure" "median" "min" "max" "target" ""
-printf '|%s|%s|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' $(seq 64))" "------------" "------------" "------------" "--------------" "------"
+printf '| %-68s | %10s | %10s | %10s | %-12s | %-4s |\n' "Figure" "median" "min" "max" "target" ""
+printf '|%s|%s|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' $(seq 70))" "------------" "------------" "------------" "--------------" "------"
 missed=0
 for id in $(grep '^FIGURE' "$figures" | cut -f2 | awk '!seen[$0]++'); do
     row=$(grep -P "^FIGURE\t$id\t" "$figures")
@@ -104,7 +104,7 @@ for id in $(grep '^FIGURE' "$figures" | cut -f2 | awk '!seen[$0]++'); do
             missed=1
         fi
     fi
-    printf '| %-62s | %10s | %10s | %10s | %-12s | %-4s |\n' "$label${unit:+ ($unit)}" \
+    printf '| %-68s | %10s | %10s | %10s | %-12s | %-4s |\n' "$label${unit:+ ($unit)}" \
         "$(printf '%.2f' "$median")" "$(printf '%.2f' "$min")" "$(printf '%.2f' "$max")" "$shown_target" "$verdict"
 done
 exit $missed
