@@ -20,8 +20,10 @@ scratch=$(mktemp -d "${TMPDIR:-/tmp}/ovelune-test.XXXXXX")
 jack_pid=
 cleanup() {
     if [ -n "$jack_pid" ]; then
+        # A server killed hard keeps its slot in JACK's table of eight servers for good, so
+        # it gets time to leave on its own even on a loaded machine.
         kill "$jack_pid" 2>/dev/null
-        for _ in $(seq 50); do kill -0 "$jack_pid" 2>/dev/null || break; sleep 0.1; done
+        for _ in $(seq 200); do kill -0 "$jack_pid" 2>/dev/null || break; sleep 0.1; done
         kill -9 "$jack_pid" 2>/dev/null
     fi
     rm -rf "$scratch"
@@ -48,7 +50,14 @@ if [ "$want_jack" = 1 ]; then
     export JACK_DEFAULT_SERVER="$server"
     jackd --no-realtime -t 2000 -n "$server" -d dummy -r 48000 -p "${OVELUNE_TEST_JACK_PERIOD:-1024}" >"$scratch/jackd.log" 2>&1 &
     jack_pid=$!
-    if ! timeout 10 jack_wait -s "$server" -w >/dev/null 2>&1; then
+    # jack_wait can fail at once while the server's socket is not there yet: ask again.
+    started=0
+    for _ in $(seq 40); do
+        if [ "$(timeout 10 jack_wait -s "$server" -c 2>/dev/null)" = running ]; then started=1; break; fi
+        kill -0 "$jack_pid" 2>/dev/null || break
+        sleep 0.25
+    done
+    if [ "$started" != 1 ]; then
         echo "run_isolated: the JACK dummy server did not start:" >&2
         cat "$scratch/jackd.log" >&2
         exit 1

@@ -60,9 +60,8 @@ private:
     const std::uint8_t* end;
 };
 
-// Deltas the back end could deliver, and some it never should. Kept below about 7 years a
-// message: the device's pulse stamp of a clock beyond 2^64 / 768 s is an open fault of the
-// receive path (see docs/reliability.md) and not what this target looks for.
+// Deltas the back end could deliver, and some it never should, up to clocks far beyond what
+// 64 bits of pulses hold.
 double ReadDelta(int how, Input& in)
 {
     switch (how) {
@@ -81,7 +80,7 @@ double ReadDelta(int how, Input& in)
     case 6:
         return in.Byte() * 1e-9;
     default:
-        return in.Word() * 3600.0;
+        return in.Word() * 3600.0 * std::pow(10.0, in.Byte() % 16);
     }
 }
 
@@ -177,8 +176,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (++delivered != observer.count)
             Fail("a message was not delivered exactly once");
 
-        // Times: the clock before this message in pulses, after it in seconds.
-        const unsigned int pulses = static_cast<unsigned int>(static_cast<std::uint64_t>(elapsed * 768));
+        // Times: the clock before this message in pulses (wrapping in 32 bits), after it in
+        // seconds.
+        const unsigned int pulses = static_cast<unsigned int>(std::fmod(elapsed * 768, 4294967296.0));
         if (std::isfinite(delta) && delta > 0.0)
             elapsed += delta;
         if (observer.last.GetTime() != elapsed || observer.last.GetTimePulses() != pulses)
