@@ -29,7 +29,8 @@ namespace {
 
 const double FilterCutoffHz = 6900.0;
 const double Pi = 3.14159265358979323846;
-// Messages kept while the soundfont loads (about 40 ms); more are dropped.
+// Messages kept while the soundfont loads (about 40 ms), or between two blocks of the audio
+// output; more are dropped.
 const std::size_t MaxPendingMessages = 4096;
 // Without an audio driver: messages after which the synthesizer's event queue is drained by
 // rendering (and dropping) DrainFrames frames, about 1.5 ms.
@@ -154,6 +155,14 @@ struct AudioSystem
     // program a few percent of a core.
     bool silent = false;
     std::atomic<bool> delivered{false};
+    // Set by the loader once an audio driver renders through OnAudio. From then on messages
+    // wait in `queued` for the audio thread, which plays them before its next block: a
+    // sender never waits while a block renders (the synthesizer's lock is held for a whole
+    // block, milliseconds when many voices sound).
+    std::atomic<bool> queueForAudio{false};
+    std::mutex queueMutex; // guards queued; held only to add or take messages
+    std::vector<std::array<unsigned char, 3>> queued;
+    std::vector<std::array<unsigned char, 3>> draining; // the audio thread's
     std::atomic<long long> lastSoundNs{0}; // steady clock of the latest sound or message
 
     // The loader thread keeps the output after loading: closes it after a quiet spell and
@@ -204,6 +213,13 @@ struct AudioSystem
             return FLUID_OK;
         self->callbackFrames.store(len, std::memory_order_relaxed);
         std::lock_guard<std::mutex> lock(self->renderMutex);
+        {
+            std::lock_guard<std::mutex> queueLock(self->queueMutex);
+            std::swap(self->queued, self->draining);
+        }
+        for (const auto& message : self->draining)
+            self->Apply(message);
+        self->draining.clear();
         // A message that comes after this exchange is rendered by the next callback.
         if (!self->delivered.exchange(false) && self->silent) {
             for (int i = 0; i < nout; ++i)
@@ -224,6 +240,7 @@ struct AudioSystem
     }
 
     void Deliver(const std::array<unsigned char, 3>& message);
+    void Apply(const std::array<unsigned char, 3>& message);
     void Load();
     void KeepOutput();
     void LoadSoundfont();
@@ -240,6 +257,7 @@ void AudioSystem::Load()
     DesignFilters();
     rendersOnDemand = driver == nullptr;
     hasOutput = driver != nullptr;
+    queueForAudio = driver && driverName != "file";
     lastSoundNs = SteadyNanoseconds();
     {
         std::lock_guard<std::mutex> lock(readyMutex);
@@ -522,6 +540,24 @@ void SendMacMidiDeviceMessage(AudioSystem* system, const unsigned char* data, un
 
 void AudioSystem::Deliver(const std::array<unsigned char, 3>& message)
 {
+    if (queueForAudio) {
+        std::lock_guard<std::mutex> lock(queueMutex);
+        if (queued.size() < MaxPendingMessages)
+            queued.push_back(message);
+    } else {
+        Apply(message);
+    }
+    delivered = true;
+    lastSoundNs = SteadyNanoseconds();
+    if (outputAsleep) {
+        std::lock_guard<std::mutex> lock(keeperMutex);
+        wakeOutput = true;
+        keeperWake.notify_one();
+    }
+}
+
+void AudioSystem::Apply(const std::array<unsigned char, 3>& message)
+{
     const int channel = message[0] & 0x0F;
     const int data1 = message[1];
     const int data2 = message[2];
@@ -549,13 +585,6 @@ void AudioSystem::Deliver(const std::array<unsigned char, 3>& message)
         break;
     default:
         break;
-    }
-    delivered = true;
-    lastSoundNs = SteadyNanoseconds();
-    if (outputAsleep) {
-        std::lock_guard<std::mutex> lock(keeperMutex);
-        wakeOutput = true;
-        keeperWake.notify_one();
     }
 }
 

@@ -384,6 +384,19 @@ private slots:
             QCOMPARE(name, QStringLiteral("jack"));
             QVERIFY2(latency > 0.0 && latency < 0.2, qPrintable(QString::number(latency)));
             QVERIFY(ports() > 0);
+            // While the output plays, messages from several threads wait for its thread.
+            std::vector<std::thread> senders;
+            for (int t = 0; t < 4; ++t)
+                senders.emplace_back([&synth, t] {
+                    for (int i = 0; i < 500; ++i) {
+                        const auto key = static_cast<unsigned char>(40 + t * 10 + i % 10);
+                        synth.SendMessage(MidiMessage(NoteOn, 0, key, 80));
+                        synth.SendMessage(MidiMessage(NoteOff, 0, key, 0));
+                    }
+                });
+            for (std::thread& sender : senders)
+                sender.join();
+            synth.Stop();
             QTRY_COMPARE_WITH_TIMEOUT(ports(), 0, 15000);
             synth.SendMessage(MidiMessage(NoteOn, 0, 60, 96));
             QTRY_VERIFY_WITH_TIMEOUT(ports() > 0, 5000);
