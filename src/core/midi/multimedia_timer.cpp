@@ -14,6 +14,9 @@
 #include <thread>
 #include <vector>
 
+#include <pthread.h>
+#include <sched.h>
+
 namespace Core {
 
 namespace {
@@ -157,6 +160,13 @@ void Timer::OnTimer()
 void Timer::ThreadProc()
 {
     onTimerThread = true;
+    // Notes are timed on this thread: like FluidSynth's audio thread, it asks for real-time
+    // scheduling, which the system grants to audio users (rtprio limit) or privileged
+    // programs; elsewhere it stays an ordinary thread. A tick takes microseconds and the
+    // thread sleeps between ticks, so it never holds a core.
+    sched_param realTime{};
+    realTime.sched_priority = std::min(10, sched_get_priority_max(SCHED_FIFO));
+    pthread_setschedparam(pthread_self(), SCHED_FIFO, &realTime);
     TimerState& state = State();
     for (;;) {
         {
