@@ -40,11 +40,14 @@ run_asan() {
     export LSAN_OPTIONS="suppressions=$here/tools/lsan.supp"
     local status=0
     cd "$dir"
-    # The engine, the periphery, the endurance runs and the fuzz corpora, with leak checking. The
-    # desktop install check packages a release build and the valgrind run cannot host
-    # AddressSanitizer: neither belongs here.
+    # The engine, the periphery, the timer endurance run and the fuzz corpora, with leak
+    # checking. The desktop install check packages a release build and the valgrind run cannot
+    # host AddressSanitizer: neither belongs here. The million-message run is left to the
+    # release suite (14 s there): the instrumented client falls behind the JACK server's
+    # cycles on a loaded machine and the run outlasts its limit; tst_ports_input drives the
+    # same input path here.
     ASAN_OPTIONS="$asan:detect_leaks=1" ctest --output-on-failure -j "$jobs" \
-        -LE '^(keyboard|app|interface|reliability|desktop|valgrind)$' "$@" || status=1
+        -LE '^(keyboard|app|interface|reliability|desktop|valgrind)$' -E '^tst_input_endurance$' "$@" || status=1
     # The keyboard item under the offscreen platform: leak checking with whole allocation
     # stacks (the system's Qt has no frame pointers), so that the suppressions can match.
     ASAN_OPTIONS="$asan:detect_leaks=1:fast_unwind_on_malloc=0" ctest --output-on-failure -j "$jobs" \
