@@ -13,6 +13,8 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <set>
+#include <string>
 #include <thread>
 
 #include <fcntl.h>
@@ -150,6 +152,10 @@ private:
 // port of MIDI type) appears or goes. Port types are learnt at registration, since an
 // unregistered port's type can no longer be read; a port that existed before the client
 // started is unknown and its removal pokes anyway (the check sorts it out).
+// A client that closes announces its ports' end when it stops, while they are still listed,
+// and removes them only afterwards: so the end of a client that had a source pokes again.
+// Other clients' ends are not watched: this program's own enumeration opens and closes
+// clients, which must not feed back into checks.
 class JackClient : public PlatformClient
 {
 public:
@@ -163,6 +169,7 @@ public:
         if (!client->client)
             return nullptr;
         jack_set_port_registration_callback(client->client, OnRegistration, client.get());
+        jack_set_client_registration_callback(client->client, OnClientRegistration, client.get());
         jack_on_shutdown(client->client, OnShutdown, client.get());
         if (jack_activate(client->client) != 0)
             return nullptr;
@@ -185,8 +192,8 @@ private:
         bool relevant = true;
         {
             QMutexLocker lock(&self->portsMutex);
+            jack_port_t* port = jack_port_by_id(self->client, id);
             if (registered) {
-                jack_port_t* port = jack_port_by_id(self->client, id);
                 const char* type = port ? jack_port_type(port) : nullptr;
                 relevant = type && std::strcmp(type, JACK_DEFAULT_MIDI_TYPE) == 0
                            && (jack_port_flags(port) & JackPortIsOutput);
@@ -198,17 +205,42 @@ private:
                     self->isSource.erase(it);
                 }
             }
+            if (relevant && port)
+                self->sourceClients.insert(ClientOf(jack_port_name(port)));
         }
         if (relevant)
             Poke();
+    }
+
+    // JACK's notification thread.
+    static void OnClientRegistration(const char* name, int registered, void* arg)
+    {
+        auto* self = static_cast<JackClient*>(arg);
+        if (registered || !name)
+            return;
+        bool hadSource = false;
+        {
+            QMutexLocker lock(&self->portsMutex);
+            hadSource = self->sourceClients.erase(name) > 0;
+        }
+        if (hadSource)
+            Poke();
+    }
+
+    // "client:port" names; client names hold no colon.
+    static std::string ClientOf(const char* portName)
+    {
+        const std::string name = portName ? portName : "";
+        return name.substr(0, name.find(':'));
     }
 
     // The server went away: every port of it is gone.
     static void OnShutdown(void*) { Poke(); }
 
     jack_client_t* client = nullptr;
-    QMutex portsMutex; // guards isSource (JACK's notification thread)
+    QMutex portsMutex; // guards isSource and sourceClients (JACK's notification thread)
     std::map<jack_port_id_t, bool> isSource;
+    std::set<std::string> sourceClients; // clients that had a source port, until they end
 };
 
 // Process-wide state of the watcher, leaked on purpose so that a platform thread still

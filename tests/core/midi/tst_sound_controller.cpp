@@ -10,6 +10,8 @@
 #include <QThread>
 #include <QtTest>
 
+#include <jack/jack.h>
+
 #include <memory>
 
 using namespace Core;
@@ -142,6 +144,30 @@ private slots:
         Settle();
         QCOMPARE(changes, 2);
         SoundController::SetMidiDeviceHandler(OnDevicesChanged);
+    }
+
+    // A JACK client that stops before it closes (as most JACK programs do on exit) announces
+    // its ports' end while they are still listed; the change is relayed once they are gone.
+    void keyboardThatStopsBeforeClosingIsSeenToGo()
+    {
+        SoundController manager;
+        Settle();
+        changes = 0;
+        jack_client_t* client = jack_client_open("Stopping Keyboard", JackNoStartServer, nullptr);
+        QVERIFY(client);
+        QVERIFY(jack_port_register(client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0));
+        QVERIFY(jack_activate(client) == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(changes, 1, 5000);
+        QVERIFY(manager.UpdateDevices());
+        QCOMPARE(manager.GetInputMidiDeviceCount(), std::size_t(1));
+
+        QVERIFY(jack_deactivate(client) == 0);
+        Settle(); // the announcement is checked while the port is still there
+        QCOMPARE(changes, 1);
+        jack_client_close(client);
+        QTRY_COMPARE_WITH_TIMEOUT(changes, 2, 5000);
+        manager.UpdateDevices();
+        QCOMPARE(manager.GetInputMidiDeviceCount(), std::size_t(0));
     }
 
     void synthesizerPlaysThroughJack()
