@@ -71,6 +71,7 @@ Application::Application(int& argc, char** argv)
       primary(true),
       startUpExitCode(0),
       detectionCountdown(0),
+      detectionAskedAgain(false),
       appSettings(nullptr),
       state(Idle),
       stateTimerId(0),
@@ -493,17 +494,30 @@ void Application::StopMidi()
 
 void Application::StartDeviceDetection()
 {
-    if (detectionCountdown != 0)
+    if (detectionCountdown != 0) {
+        // The running detection may end before it can see this change (it gives up on its
+        // last attempt without looking, or found an earlier change): look again after it.
+        detectionAskedAgain = true;
         return;
+    }
     detectionCountdown = DeviceDetectionAttempts;
     QTimer::singleShot(DeviceDetectionIntervalMs, this, SLOT(deviceDetectionHandler()));
+}
+
+void Application::EndDeviceDetection()
+{
+    detectionCountdown = 0;
+    if (detectionAskedAgain) {
+        detectionAskedAgain = false;
+        StartDeviceDetection();
+    }
 }
 
 void Application::deviceDetectionHandler()
 {
     --detectionCountdown;
     if (detectionCountdown <= 0) {
-        detectionCountdown = 0;
+        EndDeviceDetection();
         return;
     }
     bool changed = false;
@@ -519,6 +533,7 @@ void Application::deviceDetectionHandler()
     if (changed) {
         detectionCountdown = 0;
         emit deviceChange();
+        EndDeviceDetection();
     } else {
         QTimer::singleShot(DeviceDetectionIntervalMs, this, SLOT(deviceDetectionHandler()));
     }

@@ -129,6 +129,7 @@ private:
     void PlayMidi(unsigned int note, bool keyEcho);
     void StopMidi();
     void StartDeviceDetection();
+    void EndDeviceDetection();
     void ReportLostInputDevice();
 
     std::unique_ptr<SingleInstance> singleInstance;
@@ -136,6 +137,7 @@ private:
     int startUpExitCode;
     boost::shared_ptr<Core::SoundController> soundController;
     int detectionCountdown;
+    bool detectionAskedAgain; // GUI thread: a set-up change was reported during a detection
     QQuickView view;
     AppSettings* appSettings; // lives until the process ends
     std::atomic<AppState> state;

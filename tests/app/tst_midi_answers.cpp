@@ -10,6 +10,10 @@
 
 #include <QtTest>
 
+#include <jack/jack.h>
+
+#include <atomic>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -54,6 +58,7 @@ private slots:
 
     void keyboardPresentAtStartUp();
     void keyboardPluggedInAfterStartUp();
+    void keyboardPluggedInWhileADetectionGivesUp();
 };
 
 void TestMidiAnswers::keyboardPresentAtStartUp()
@@ -142,6 +147,61 @@ void TestMidiAnswers::keyboardPluggedInAfterStartUp()
     QCOMPARE(rec.Count(Answer), 3);
     QCOMPARE(rec.Last(Answer).args[0].toBool(), false);
     QCOMPARE(KeysWithHighlight(app, 3), QVector<int>{static_cast<int>(asked) + 1 - 21});
+}
+
+// Counts the JACK clients the application opens to list the ports: one per look of a
+// device detection once nothing else is happening.
+class ListingCounter
+{
+public:
+    ListingCounter() : client(jack_client_open("Listing Counter", JackNoStartServer, nullptr))
+    {
+        if (client) {
+            jack_set_client_registration_callback(client, OnClient, this);
+            jack_activate(client);
+        }
+    }
+    ~ListingCounter()
+    {
+        if (client)
+            jack_client_close(client);
+    }
+    bool IsOpen() const { return client != nullptr; }
+    int Count() const { return listings.load(); }
+
+private:
+    // JACK's notification thread.
+    static void OnClient(const char* name, int registered, void* arg)
+    {
+        if (registered && name && std::strncmp(name, "RtMidi Input Client", 19) == 0)
+            ++static_cast<ListingCounter*>(arg)->listings;
+    }
+
+    jack_client_t* client;
+    std::atomic<int> listings{0};
+};
+
+// A loose cable: the keyboard comes and goes at once, so the detection that follows finds
+// nothing and looks once a second, nine times; the keyboard comes back after its last look,
+// before it gives up.
+void TestMidiAnswers::keyboardPluggedInWhileADetectionGivesUp()
+{
+    AppUnderTest t;
+    Application* app = t.app;
+    QCOMPARE(DeviceLine(app), QStringList{"No MIDI found"});
+    ListingCounter listings;
+    QVERIFY(listings.IsOpen());
+
+    std::unique_ptr<TestKeyboard> player(new TestKeyboard);
+    QVERIFY(player->IsOpen());
+    QTest::qWait(200);
+    player.reset();
+    QTest::qWait(600); // the set-up checks are over; the first look comes 1 s after the plug
+    const int before = listings.Count();
+    QTRY_VERIFY_WITH_TIMEOUT(listings.Count() - before >= 9, 30000);
+    player.reset(new TestKeyboard);
+    QVERIFY(player->IsOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(NamesTestKeyboard(DeviceLine(app), *player), 8000);
 }
 
 QTEST_APPLESS_MAIN(TestMidiAnswers)
