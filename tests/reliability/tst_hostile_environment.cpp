@@ -275,8 +275,9 @@ void HostileEnvironmentTest::keyboardUnpluggedWhileAnswering()
         if (asked.present && asked.current < asked.Count())
             keyboard->NoteOn(static_cast<int>(asked.questions[static_cast<size_t>(asked.current)]), 90);
         keyboard.reset();
-        QTRY_COMPARE_WITH_TIMEOUT(LinesWith(program.Errors(), "has gone away"), i + 1, 15000);
-        QVERIFY(program.Running());
+        QTRY_VERIFY2_WITH_TIMEOUT(LinesWith(program.Errors(), "has gone away") == i + 1,
+                                  program.Errors().constData(), 15000);
+        QVERIFY2(program.Running(), program.Errors().constData());
         keyboard.reset(new TestKeyboard(QStringLiteral("Vanishing Keyboard")));
         QVERIFY(keyboard->IsOpen());
     }
