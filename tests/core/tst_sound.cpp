@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cerrno>
+#include <limits>
 #include <cmath>
 
 #include <fcntl.h>
@@ -103,7 +105,8 @@ public:
         QElapsedTimer timer;
         timer.start();
         while (content.size() < size && timer.elapsed() < timeoutMs) {
-            if (ReadAvailable() == State::Failed)
+            // No more than asked for: what stays unread keeps the player blocked.
+            if (ReadAvailable(size - content.size()) == State::Failed)
                 return false;
             QTest::qWait(5);
         }
@@ -116,7 +119,7 @@ public:
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < timeoutMs) {
-            const State state = ReadAvailable();
+            const State state = ReadAvailable(std::numeric_limits<int>::max());
             if (state == State::Failed)
                 return false;
             if (state == State::NoWriter)
@@ -129,14 +132,17 @@ public:
 private:
     enum class State { Data, Waiting, NoWriter, Failed };
 
-    State ReadAvailable()
+    // Reads up to limit bytes, as many as are there: a fast writer could otherwise keep
+    // one call reading to the end of the playback.
+    State ReadAvailable(int limit)
     {
         char buffer[65536];
         bool got = false;
-        for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        while (limit > 0) {
+            const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, size_t(limit)));
             if (n > 0) {
                 content.append(buffer, int(n));
+                limit -= int(n);
                 got = true;
             } else if (n == 0) {
                 return got ? State::Data : State::NoWriter;
@@ -146,6 +152,7 @@ private:
                 return State::Failed;
             }
         }
+        return State::Data;
     }
 
     QString path;
