@@ -26,6 +26,14 @@ while [ $# -gt 0 ]; do
     esac
 done
 
+# A sound server is installed only where none answers already (PipeWire or PulseAudio).
+runtime="${XDG_RUNTIME_DIR:-/run/user/$(id -u)}"
+if [ -S "$runtime/pulse/native" ] || [ -S "$runtime/pipewire-0" ]; then
+    "$root/tools/setup.sh" packages run test || exit 1
+else
+    "$root/tools/setup.sh" packages run test bench || exit 1
+fi
+
 targets="ovelune bare_quick_view desktop_bench note_timing_bench click_to_note_bench midi_answer_bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DOVELUNE_BUILD_BENCH=ON >/dev/null || exit 1
 # shellcheck disable=SC2086

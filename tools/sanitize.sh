@@ -13,6 +13,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 mode="${1:-all}"
 shift || true
 jobs=$(nproc)
+"$here/tools/setup.sh" packages run test sanitize
 
 configure() { # dir flags extra-cmake-args...
     local dir=$1 flags=$2
