@@ -1,16 +1,53 @@
 #include "support/test_keyboard.h"
 
-#include <rtmidi/RtMidi.h>
+#include <jack/jack.h>
+#include <jack/midiport.h>
+#include <jack/ringbuffer.h>
+
+// Messages wait in a ring buffer (a size byte, then the bytes) until the next process
+// cycle writes them to the port. The client is closed without unregistering its port
+// first: closing deactivates it before the port goes, which is the order libjack needs.
+struct TestKeyboard::Jack
+{
+    jack_client_t* client = nullptr;
+    jack_port_t* port = nullptr;
+    jack_ringbuffer_t* queue = nullptr;
+
+    // JACK's process thread.
+    static int Process(jack_nframes_t frames, void* arg)
+    {
+        auto* self = static_cast<Jack*>(arg);
+        void* buffer = jack_port_get_buffer(self->port, frames);
+        jack_midi_clear_buffer(buffer);
+        unsigned char size = 0;
+        while (jack_ringbuffer_peek(self->queue, reinterpret_cast<char*>(&size), 1) == 1
+               && jack_ringbuffer_read_space(self->queue) >= 1u + size) {
+            jack_ringbuffer_read_advance(self->queue, 1);
+            jack_midi_data_t* slot = jack_midi_event_reserve(buffer, 0, size);
+            if (!slot) { // the port's buffer is full: the rest waits for the next cycle
+                unsigned char skipped[256];
+                jack_ringbuffer_read(self->queue, reinterpret_cast<char*>(skipped), size);
+                break;
+            }
+            jack_ringbuffer_read(self->queue, reinterpret_cast<char*>(slot), size);
+        }
+        return 0;
+    }
+};
 
 TestKeyboard::TestKeyboard(const QString& portName)
     : portName(portName)
+    , jack(new Jack)
 {
-    try {
-        out.reset(new RtMidiOut(RtMidi::UNIX_JACK, "Ovelune Test"));
-        out->openVirtualPort(portName.toStdString());
-    } catch (const RtMidiError&) {
-        out.reset();
-    }
+    jack->client = jack_client_open("Ovelune Test", JackNoStartServer, nullptr);
+    if (!jack->client)
+        return;
+    jack->queue = jack_ringbuffer_create(1 << 20);
+    jack->port = jack_port_register(jack->client, portName.toUtf8().constData(),
+                                    JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+    jack_set_process_callback(jack->client, &Jack::Process, jack.get());
+    if (!jack->port || jack_activate(jack->client) != 0)
+        Close();
 }
 
 TestKeyboard::~TestKeyboard()
@@ -20,7 +57,7 @@ TestKeyboard::~TestKeyboard()
 
 bool TestKeyboard::IsOpen() const
 {
-    return static_cast<bool>(out);
+    return jack->client != nullptr;
 }
 
 bool TestKeyboard::Names(const QString& listedName) const
@@ -30,9 +67,13 @@ bool TestKeyboard::Names(const QString& listedName) const
 
 void TestKeyboard::Send(const std::vector<unsigned char>& bytes)
 {
-    if (!out)
+    if (!jack->client || bytes.empty() || bytes.size() > 255
+        || jack_ringbuffer_write_space(jack->queue) < bytes.size() + 1)
         return;
-    out->sendMessage(&bytes);
+    // The process thread takes a record only once all its bytes are there.
+    std::vector<unsigned char> record(1, static_cast<unsigned char>(bytes.size()));
+    record.insert(record.end(), bytes.begin(), bytes.end());
+    jack_ringbuffer_write(jack->queue, reinterpret_cast<const char*>(record.data()), record.size());
 }
 
 bool TestKeyboard::SendUntil(const std::vector<unsigned char>& bytes,
@@ -60,8 +101,11 @@ void TestKeyboard::NoteOff(int note, int velocity, int channel)
 
 void TestKeyboard::Close()
 {
-    if (!out)
-        return;
-    out->closePort();
-    out.reset();
+    if (jack->client)
+        jack_client_close(jack->client);
+    jack->client = nullptr;
+    jack->port = nullptr;
+    if (jack->queue)
+        jack_ringbuffer_free(jack->queue);
+    jack->queue = nullptr;
 }

@@ -6,10 +6,8 @@
 #include <memory>
 #include <vector>
 
-class RtMidiOut;
-
-// A MIDI keyboard for tests: a virtual JACK MIDI output port (RtMidi, client
-// "Ovelune Test"), by default named "Test Keyboard". Input devices list it as
+// A MIDI keyboard for tests: a JACK MIDI output port of the client "Ovelune Test", by
+// default named "Test Keyboard". Input devices list it as
 // "<client>:<port name>". Needs a running JACK server (the test wrapper's --jack).
 class TestKeyboard
 {
@@ -37,6 +35,7 @@ public:
     void Close();
 
 private:
+    struct Jack;
     QString portName;
-    std::unique_ptr<RtMidiOut> out;
+    std::unique_ptr<Jack> jack;
 };
