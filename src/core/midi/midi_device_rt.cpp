@@ -6,13 +6,20 @@
 #include <QByteArray>
 #include <QMutexLocker>
 
+#include <jack/jack.h>
+#include <jack/midiport.h>
 #include <rtmidi/RtMidi.h>
 
 #include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <mutex>
+#include <set>
 #include <string>
+#include <thread>
 #include <utility>
+
+#include <unistd.h>
 
 namespace Core {
 
@@ -21,10 +28,82 @@ namespace {
 const char* const SourceUnit = "src/core/midi/midi_device_rt";
 const char* const InputClientName = "RtMidi Input Client";
 const char* const OutputClientName = "RtMidi Output Client";
+const char* const InputPortName = "RtMidi Input";
 const char* const OutputPortName = "RtMidi Output";
 const unsigned int InputQueueLimit = 100;
 
 std::atomic<bool> midiDisabled{false};
+
+// The clients this process opened that may own MIDI source ports. Their names are unique
+// on the system (they carry the process id and a count), so a port is recognised as ours by
+// its client, never by a port name that other programs may share.
+std::mutex ownClientsMutex; // guards ownClients and ownClientCount
+std::set<std::string> ownClients;
+unsigned int ownClientCount = 0;
+
+std::string NewOwnClientName(const char* base)
+{
+    std::lock_guard<std::mutex> lock(ownClientsMutex);
+    std::string name = std::string(base) + " " + std::to_string(getpid()) + "-"
+                       + std::to_string(++ownClientCount);
+    ownClients.insert(name);
+    return name;
+}
+
+bool IsOwnClient(const std::string& client)
+{
+    std::lock_guard<std::mutex> lock(ownClientsMutex);
+    return ownClients.count(client) > 0;
+}
+
+// "client:port" (JACK) or "client:port c:p" (ALSA): client names hold no colon.
+std::string ClientPart(const std::string& portName)
+{
+    return portName.substr(0, portName.find(':'));
+}
+
+void SilentJackMessage(const char*) {}
+
+// Opens a JACK client that never starts a server and, where none runs, prints nothing.
+// A running server may refuse a client for a moment while it is busy (another client
+// closing): that is asked again a few times.
+jack_client_t* OpenJackClient(const char* name)
+{
+    static std::mutex messageMutex; // the message functions are process-wide
+    std::lock_guard<std::mutex> lock(messageMutex);
+    void (*error)(const char*) = jack_error_callback;
+    void (*info)(const char*) = jack_info_callback;
+    jack_set_error_function(SilentJackMessage);
+    jack_set_info_function(SilentJackMessage);
+    jack_client_t* client = nullptr;
+    for (int attempt = 0; attempt < 5 && !client; ++attempt) {
+        jack_status_t status = JackFailure;
+        client = jack_client_open(name, JackNoStartServer, &status);
+        if (client || !(status & JackServerError))
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20 << attempt));
+    }
+    jack_set_error_function(error);
+    jack_set_info_function(info);
+    return client;
+}
+
+// The MIDI source ports of a JACK server, in its order. The listing client is never
+// activated, so it receives no notifications while it lives.
+std::vector<std::string> JackSourcePorts()
+{
+    std::vector<std::string> names;
+    jack_client_t* client = OpenJackClient(InputClientName);
+    if (!client)
+        return names;
+    if (const char** ports = jack_get_ports(client, nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput)) {
+        for (const char** port = ports; *port; ++port)
+            names.emplace_back(*port);
+        jack_free(ports);
+    }
+    jack_client_close(client);
+    return names;
+}
 
 MidiBackend ChooseBackend(const QByteArray& forced)
 {
@@ -64,19 +143,122 @@ std::vector<std::pair<unsigned int, std::string>> SelectablePorts(RtMidiIn& in)
     return ports;
 }
 
+// The names of the selectable input ports of `backend` (ALSA or JACK).
+std::vector<std::string> SelectablePortNames(MidiBackend backend)
+{
+    std::vector<std::string> names;
+    if (backend == MidiBackend::Jack) {
+        for (std::string& name : JackSourcePorts())
+            if (IsSelectableMidiInput(QString::fromUtf8(name.c_str())))
+                names.push_back(std::move(name));
+        return names;
+    }
+    RtMidiIn in(ApiOf(backend), InputClientName, InputQueueLimit);
+    for (auto& port : SelectablePorts(in))
+        names.push_back(std::move(port.second));
+    return names;
+}
+
 } // namespace
 
 bool IsSelectableMidiInput(const QString& portName)
 {
     if (portName.contains(QLatin1String("Midi Through")))
         return false;
-    const int colon = portName.indexOf(QLatin1Char(':'));
-    if (colon < 0)
-        return true;
-    const bool ourClient = portName.leftRef(colon).startsWith(QLatin1String(OutputClientName));
-    const bool ourPort = portName.midRef(colon + 1).startsWith(QLatin1String(OutputPortName));
-    return !(ourClient && ourPort);
+    return !IsOwnClient(ClientPart(portName.toStdString()));
 }
+
+// A JACK MIDI input port of a client of its own, connected to one source port. It hands
+// every received message to its device with the seconds since the previous one, taken from
+// the frame time of the message within its cycle.
+//
+// Closing deactivates the client before its port goes and the client closes: libjack's
+// notification thread walks the client's port list after any graph change while the client
+// is active, and a port unregistered meanwhile would be freed under it.
+//
+// Threads: opened and closed on the caller's thread (the GUI thread); Process runs on JACK's
+// process thread and OnConnect on its notification thread, both only while active.
+class JackMidiInput
+{
+public:
+    static std::unique_ptr<JackMidiInput> Open(const std::string& source, MidiInRtDevice* device)
+    {
+        std::unique_ptr<JackMidiInput> input(new JackMidiInput(device));
+        input->client = OpenJackClient(InputClientName);
+        if (!input->client)
+            return nullptr;
+        input->port = jack_port_register(input->client, InputPortName, JACK_DEFAULT_MIDI_TYPE,
+                                         JackPortIsInput, 0);
+        jack_set_process_callback(input->client, &JackMidiInput::Process, input.get());
+        jack_set_port_connect_callback(input->client, &JackMidiInput::OnConnect, input.get());
+        jack_on_shutdown(input->client, &JackMidiInput::OnShutdown, input.get());
+        if (!input->port || jack_activate(input->client) != 0
+            || jack_connect(input->client, source.c_str(), jack_port_name(input->port)) != 0)
+            return nullptr;
+        input->connected = true;
+        return input;
+    }
+
+    ~JackMidiInput()
+    {
+        if (!client)
+            return;
+        jack_deactivate(client);
+        jack_client_close(client); // releases the port after the client has stopped
+    }
+
+private:
+    explicit JackMidiInput(MidiInRtDevice* device) : device(device) { bytes.reserve(3); }
+
+    // JACK's process thread.
+    static int Process(jack_nframes_t frames, void* arg)
+    {
+        auto* self = static_cast<JackMidiInput*>(arg);
+        void* buffer = jack_port_get_buffer(self->port, frames);
+        const jack_nframes_t cycleStart = jack_last_frame_time(self->client);
+        const uint32_t count = jack_midi_get_event_count(buffer);
+        for (uint32_t i = 0; i < count; ++i) {
+            jack_midi_event_t event;
+            if (jack_midi_event_get(&event, buffer, i) != 0 || event.size == 0)
+                continue;
+            const jack_time_t time = jack_frames_to_time(self->client, cycleStart + event.time);
+            double delta = 0.0;
+            if (self->heardBefore && time > self->lastTime)
+                delta = static_cast<double>(time - self->lastTime) * 1e-6;
+            self->heardBefore = true;
+            self->lastTime = time;
+            self->bytes.assign(event.buffer, event.buffer + event.size);
+            self->device->OnRtEvent(delta, &self->bytes);
+        }
+        return 0;
+    }
+
+    // JACK's notification thread: the source port went away (unplugged, its program ended)
+    // when our port has no connection left.
+    static void OnConnect(jack_port_id_t, jack_port_id_t, int connect, void* arg)
+    {
+        auto* self = static_cast<JackMidiInput*>(arg);
+        if (connect || !self->connected || jack_port_connected(self->port) > 0)
+            return;
+        self->connected = false;
+        MidiSetupWatcher::ReportInputLost();
+    }
+
+    static void OnShutdown(void* arg)
+    {
+        static_cast<JackMidiInput*>(arg)->connected = false;
+        MidiSetupWatcher::ReportInputLost();
+    }
+
+    MidiInRtDevice* device;
+    jack_client_t* client = nullptr;
+    jack_port_t* port = nullptr;
+    std::atomic<bool> connected{false};
+    // The process thread's own.
+    bool heardBefore = false;
+    jack_time_t lastTime = 0;
+    std::vector<unsigned char> bytes;
+};
 
 MidiMessage SilencingMessage(unsigned int index)
 {
@@ -131,9 +313,8 @@ QStringList ListMidiInputPorts()
     if (backend == MidiBackend::None)
         return names;
     try {
-        RtMidiIn in(ApiOf(backend), InputClientName, InputQueueLimit);
-        for (const auto& port : SelectablePorts(in))
-            names.append(QString::fromUtf8(port.second.c_str()));
+        for (const std::string& name : SelectablePortNames(backend))
+            names.append(QString::fromUtf8(name.c_str()));
     } catch (const RtMidiError&) {
         names.clear();
     }
@@ -167,6 +348,14 @@ void MidiInRtDevice::Reset()
     const MidiBackend backend = CurrentMidiBackend();
     if (backend == MidiBackend::None)
         return;
+    if (backend == MidiBackend::Jack) {
+        const std::vector<std::string> ports = SelectablePortNames(backend);
+        if (port < ports.size())
+            jackIn = JackMidiInput::Open(ports[port], this);
+        if (jackIn)
+            name = QString::fromUtf8(ports[port].c_str());
+        return;
+    }
     try {
         boost::shared_ptr<RtMidiIn> in(new RtMidiIn(ApiOf(backend), InputClientName, InputQueueLimit));
         in->setCallback(&RtEventHandler::OnRtEvent, this);
@@ -176,9 +365,10 @@ void MidiInRtDevice::Reset()
         const auto ports = SelectablePorts(*in);
         if (port >= ports.size())
             return;
-        in->openPort(ports[port].first, "RtMidi Input");
+        in->openPort(ports[port].first, InputPortName);
         name = QString::fromUtf8(ports[port].second.c_str());
         midiIn = in;
+        alsaSource = MidiSetupWatcher::WatchAlsaSource(ports[port].second);
     } catch (const RtMidiError&) {
         // The device stays closed and reports !IsOk().
     }
@@ -192,11 +382,13 @@ void MidiInRtDevice::Close()
     // object closes the port, then the client, which waits for a callback in progress; this
     // device, and so the callback's target, lives until then.
     midiIn.reset();
+    jackIn.reset(); // returns once the process thread has left the device
+    alsaSource.reset();
 }
 
 bool MidiInRtDevice::IsOk() const
 {
-    return static_cast<bool>(midiIn);
+    return midiIn || jackIn;
 }
 
 unsigned int MidiInRtDevice::GetPortCount()
@@ -205,8 +397,7 @@ unsigned int MidiInRtDevice::GetPortCount()
     if (backend == MidiBackend::None)
         return 0;
     try {
-        RtMidiIn in(ApiOf(backend), InputClientName, InputQueueLimit);
-        return static_cast<unsigned int>(SelectablePorts(in).size());
+        return static_cast<unsigned int>(SelectablePortNames(backend).size());
     } catch (const RtMidiError& error) {
         throw Error(Detail::BuildLineTag(SourceUnit, "GetPortCount", __LINE__),
                     768u + static_cast<unsigned int>(error.getType()),
@@ -262,7 +453,7 @@ void MidiOutRtDevice::Reset()
         return;
     QMutexLocker lock(&portMutex);
     try {
-        boost::shared_ptr<RtMidiOut> out(new RtMidiOut(ApiOf(backend), OutputClientName));
+        boost::shared_ptr<RtMidiOut> out(new RtMidiOut(ApiOf(backend), NewOwnClientName(OutputClientName)));
         if (port >= out->getPortCount())
             return;
         const std::string portName = out->getPortName(port);

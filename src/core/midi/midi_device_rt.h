@@ -8,12 +8,15 @@
 #include <QStringList>
 #include <boost/shared_ptr.hpp>
 
+#include <memory>
 #include <vector>
 
 class RtMidiIn;
 class RtMidiOut;
 
 namespace Core {
+
+class JackMidiInput;
 
 // The MIDI back end in use, chosen once per process: OVELUNE_MIDI_API ("alsa", "jack",
 // "none") forces one; otherwise the ALSA sequencer where it opens, else JACK where a server
@@ -29,8 +32,8 @@ void DisableMidiApi();
 // ALSA's "Midi Through" loopback and the output ports this program opens itself. Port
 // numbers of MidiInRtDevice count in this list. An empty list when the back end fails.
 QStringList ListMidiInputPorts();
-// Whether a port of that name (as RtMidi lists it) belongs in that list: not ALSA's
-// "Midi Through" loopback, nor an "RtMidi Output" port of an "RtMidi Output Client".
+// Whether a port of that name ("client:port", as the back end lists it) belongs in that
+// list: not ALSA's "Midi Through" loopback, nor a port of a client this process opened.
 bool IsSelectableMidiInput(const QString& portName);
 
 // What an output device sends to silence everything: for each channel 0..15, All Sound Off,
@@ -38,11 +41,14 @@ bool IsSelectableMidiInput(const QString& portName);
 constexpr unsigned int SilencingMessageCount = 48;
 MidiMessage SilencingMessage(unsigned int index);
 
-// An external MIDI input port (a MIDI keyboard) read through RtMidi.
+// An external MIDI input port (a MIDI keyboard): read through RtMidi on ALSA, through a
+// JACK client of its own on JACK (RtMidi closes JACK ports in an order libjack cannot take).
+// When the port in use goes away, the set-up watcher is told, whatever the port names are
+// afterwards, so a keyboard plugged back under the same name is opened afresh.
 //
 // Threads: constructed, reset, closed and named on the GUI thread; received messages are
 // processed on the back end's callback thread, possibly until Close() returns. Close()
-// waits until a callback in progress has finished (the back-end object is destroyed), so
+// waits until a callback in progress has finished (the back-end client is closed), so
 // `elapsed` is written by one thread at a time.
 class MidiInRtDevice : public MidiInDeviceBase
 {
@@ -63,7 +69,9 @@ public:
     void OnRtEvent(double deltaTime, std::vector<unsigned char>* message);
 
 private:
-    boost::shared_ptr<RtMidiIn> midiIn;
+    boost::shared_ptr<RtMidiIn> midiIn;  // ALSA
+    std::unique_ptr<JackMidiInput> jackIn; // JACK
+    std::shared_ptr<void> alsaSource;      // watches the ALSA port in use for its exit
     double elapsed;
     unsigned int port;
     QString name; // the port's name, learnt when it was opened

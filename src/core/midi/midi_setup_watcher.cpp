@@ -5,11 +5,14 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QObject>
+#include <QString>
 
 #include <alsa/asoundlib.h>
 #include <jack/jack.h>
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -28,6 +31,21 @@ namespace {
 const char* const ClientName = "Falmiro";
 
 void Poke();
+
+std::atomic<bool> inputLost{false};
+
+// The ALSA addresses (client, port) of the input ports in use.
+QMutex alsaSourcesMutex; // guards alsaSources
+std::multiset<std::pair<int, int>> alsaSources;
+
+bool IsAlsaSourceInUse(int client, int port)
+{
+    QMutexLocker lock(&alsaSourcesMutex);
+    return alsaSources.count({client, port}) > 0;
+}
+
+// alsa-lib prints its own errors on standard error; we say what matters in our words.
+void SilentAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 // One platform client; destroying it guarantees that it reports nothing any more.
 class PlatformClient
@@ -107,8 +125,12 @@ private:
                 if (result < 0 || !event)
                     break;
                 switch (event->type) {
-                case SND_SEQ_EVENT_PORT_START:
                 case SND_SEQ_EVENT_PORT_EXIT:
+                    if (IsAlsaSourceInUse(event->data.addr.client, event->data.addr.port))
+                        inputLost = true;
+                    changed = true;
+                    break;
+                case SND_SEQ_EVENT_PORT_START:
                 case SND_SEQ_EVENT_PORT_CHANGE:
                     changed = true;
                     break;
@@ -298,12 +320,21 @@ namespace Detail {
 
 bool AlsaSequencerOpens()
 {
-    // Without the device node alsa-lib would print an error of its own.
-    if (access("/dev/snd/seq", R_OK | W_OK) != 0)
-        return false;
+    if (access("/dev/snd/seq", F_OK) != 0)
+        return false; // no sequencer on this machine: nothing to say
+    snd_lib_error_set_handler(SilentAlsaError);
     snd_seq_t* seq = nullptr;
-    if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK) < 0)
+    const int result = snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK);
+    if (result < 0) {
+        static std::atomic<bool> said{false};
+        if (!said.exchange(true))
+            std::fprintf(stderr,
+                         "Ovelune: the ALSA sequencer (/dev/snd/seq) cannot be opened (%s); "
+                         "MIDI keyboards are looked for through JACK instead. Check that you "
+                         "may use the sound devices (the \"audio\" group).\n",
+                         snd_strerror(result));
         return false;
+    }
     snd_seq_close(seq);
     return true;
 }
@@ -330,20 +361,38 @@ bool MidiSetupWatcher::Start(MidiBackend backend, std::function<void()> check)
             return true;
         }
     }
-    std::unique_ptr<PlatformClient> platform;
-    if (backend == MidiBackend::Alsa)
-        platform = AlsaClient::Open();
-    else if (backend == MidiBackend::Jack)
-        platform = JackClient::Open();
-    if (!platform)
-        return false;
-
+    // The context is there before the client opens: a port announced while it starts
+    // is checked, not dropped.
     {
         QMutexLocker lock(&state.mutex);
         state.context = new QObject;
         state.check = std::move(check);
         state.checkPending = false;
-        state.platform = std::move(platform);
+    }
+    std::unique_ptr<PlatformClient> platform;
+    if (backend == MidiBackend::Alsa)
+        platform = AlsaClient::Open();
+    else if (backend == MidiBackend::Jack)
+        platform = JackClient::Open();
+    QObject* unused = nullptr;
+    {
+        QMutexLocker lock(&state.mutex);
+        if (platform) {
+            state.platform = std::move(platform);
+        } else {
+            unused = state.context;
+            state.context = nullptr;
+            state.check = nullptr;
+        }
+    }
+    if (unused) {
+        delete unused;
+        std::fprintf(stderr,
+                     "Ovelune: MIDI keyboards plugged in or out while Ovelune runs will not be "
+                     "noticed (the %s client for device changes could not start). The keyboards "
+                     "found at start-up work; restart Ovelune after plugging one in.\n",
+                     backend == MidiBackend::Alsa ? "ALSA sequencer" : "JACK");
+        return false;
     }
     if (!state.postRoutineAdded) {
         state.postRoutineAdded = true;
@@ -370,6 +419,37 @@ void MidiSetupWatcher::Stop()
         state.check = nullptr;
     }
     delete context; // drops a check still queued for it
+}
+
+void MidiSetupWatcher::ReportInputLost()
+{
+    inputLost = true;
+    Poke();
+}
+
+bool MidiSetupWatcher::TakeInputLost()
+{
+    return inputLost.exchange(false);
+}
+
+std::shared_ptr<void> MidiSetupWatcher::WatchAlsaSource(const std::string& portName)
+{
+    // RtMidi names an ALSA port "client name:port name C:P"; the numbers are its address.
+    int client = -1;
+    int port = -1;
+    const std::size_t space = portName.rfind(' ');
+    if (space == std::string::npos
+        || std::sscanf(portName.c_str() + space + 1, "%d:%d", &client, &port) != 2)
+        return nullptr;
+    const std::pair<int, int> address(client, port);
+    {
+        QMutexLocker lock(&alsaSourcesMutex);
+        alsaSources.insert(address);
+    }
+    return std::shared_ptr<void>(nullptr, [address](void*) {
+        QMutexLocker lock(&alsaSourcesMutex);
+        alsaSources.erase(alsaSources.find(address));
+    });
 }
 
 bool MidiSetupWatcher::IsRunning()

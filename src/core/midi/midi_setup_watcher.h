@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <string>
 
 namespace Core {
 
@@ -39,6 +41,16 @@ public:
     static bool Start(MidiBackend backend, std::function<void()> check);
     static void Stop();
     static bool IsRunning();
+
+    // Any thread: an input in use lost its source port. The next check is told so
+    // (TakeInputLost), so that the input is opened afresh even when a port of the same name
+    // is back by then.
+    static void ReportInputLost();
+    // The check's thread: whether an input was lost since the last call.
+    static bool TakeInputLost();
+    // While the returned handle lives, the exit of that ALSA port (named as RtMidi lists it,
+    // ending in "client:port") is reported as the loss of an input. Empty for other names.
+    static std::shared_ptr<void> WatchAlsaSource(const std::string& portName);
 };
 
 } // namespace Core

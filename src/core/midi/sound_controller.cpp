@@ -4,12 +4,13 @@
 #include "core/midi/midi_out_mac_device.h"
 
 #include <QStringList>
+#include <QTimer>
 
 namespace Core {
 
 namespace {
 
-// The selectable input ports at the last check (GUI thread only).
+// The selectable input ports as the last check or enumeration saw them (GUI thread only).
 QStringList& KnownInputPorts()
 {
     static QStringList ports;
@@ -23,13 +24,15 @@ QStringList SortedInputPorts()
     return ports;
 }
 
-// GUI thread, after the platform reported something: relays only a real change in the set
-// of selectable ports. The ports this program opens itself are never in that set, so its
-// own enumerations cannot feed notifications back to it.
+// GUI thread, after the platform reported something: relays a change in the set of
+// selectable ports, or the loss of an input in use (a keyboard plugged back at once comes
+// back under the same name, yet its old connection is gone). The ports this program opens
+// itself are never in that set, so its own enumerations cannot feed notifications back.
 void CheckInputPorts()
 {
+    const bool inputLost = MidiSetupWatcher::TakeInputLost();
     const QStringList ports = SortedInputPorts();
-    if (ports == KnownInputPorts())
+    if (ports == KnownInputPorts() && !inputLost)
         return;
     KnownInputPorts() = ports;
     const MIDINotification notification;
@@ -54,8 +57,10 @@ SoundController::SoundController()
     EnumerateDevices();
     const MidiBackend backend = CurrentMidiBackend();
     if (backend != MidiBackend::None && !MidiSetupWatcher::IsRunning()) {
-        KnownInputPorts() = SortedInputPorts();
-        MidiSetupWatcher::Start(backend, CheckInputPorts);
+        // Once changes are watched, look again: a keyboard that came or went while the
+        // devices were being opened is reported, once the caller has set its handler.
+        if (MidiSetupWatcher::Start(backend, CheckInputPorts))
+            QTimer::singleShot(0, CheckInputPorts);
     }
 }
 
@@ -81,6 +86,13 @@ bool SoundController::EnumerateDevices()
         outputs.push_back(boost::shared_ptr<MidiOutDevice>(new MidiOutMacDevice));
     selectedInput = inputs.empty() ? None : inputs.size() - 1;
     selectedOutput = 0;
+    // What the next check compares with is what is open now. A port that was still listed
+    // while it went away (or could not be opened) is then a change again.
+    QStringList opened;
+    for (const auto& input : inputs)
+        opened << input->GetName();
+    opened.sort();
+    KnownInputPorts() = opened;
     return changed;
 }
 
