@@ -1,15 +1,11 @@
-# tests of ports, synthesizer, device manager and notifications (JACK)
+# MIDI ports, the device manager and its notifications (JACK), and the choice of back end
 if(NOT TARGET ovelune_test_support)
     add_subdirectory(${PROJECT_SOURCE_DIR}/tests/support ${PROJECT_BINARY_DIR}/tests/support)
 endif()
 
-ovelune_add_test(tst_ports_input SOURCES tst_ports_input.cpp
-    LIBS ovelune_core ovelune_test_support JACK TIMEOUT 120 LABELS engine jack)
-ovelune_add_test(tst_synth SOURCES tst_synth.cpp
-    LIBS ovelune_core ovelune_test_support JACK TIMEOUT 300 LABELS engine jack)
-ovelune_add_test(tst_sound_controller SOURCES tst_sound_controller.cpp
-    LIBS ovelune_core ovelune_test_support PkgConfig::JACK JACK TIMEOUT 120 LABELS engine jack)
+ovelune_add_test(tst_midi_ports SOURCES tst_midi_ports.cpp
+    LIBS ovelune_core ovelune_test_support PkgConfig::JACK JACK TIMEOUT 200 LABELS engine jack)
 ovelune_add_test(tst_ports_backend SOURCES tst_ports_backend.cpp
     LIBS ovelune_core ovelune_test_support TIMEOUT 120 LABELS engine)
-ovelune_add_test(tst_ports_unplug SOURCES tst_ports_unplug.cpp
-    LIBS ovelune_core ovelune_test_support JACK TIMEOUT 240 LABELS engine jack reliability)
+ovelune_add_test(tst_ports_stress SOURCES tst_ports_stress.cpp
+    LIBS ovelune_core ovelune_test_support PkgConfig::JACK JACK TIMEOUT 400 LABELS engine jack reliability)

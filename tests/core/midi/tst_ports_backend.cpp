@@ -36,7 +36,7 @@ private slots:
         QVERIFY(!MidiSetupWatcher::IsRunning());
     }
 
-    void loopbackAndOwnOutputPortsAreNoKeyboards_data()
+    void loopbackPortsAreNoKeyboards_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("selectable");
@@ -44,15 +44,11 @@ private slots:
         QTest::newRow("ALSA loopback") << "Midi Through:Midi Through Port-0 14:0" << false;
         QTest::newRow("loopback via a2j") << "a2j:Midi Through [14] (capture): Midi Through Port-0" << false;
         QTest::newRow("ALSA keyboard") << "USB Keyboard:USB Keyboard MIDI 1 20:0" << true;
-        QTest::newRow("our ALSA output") << "RtMidi Output Client:RtMidi Output 129:0" << false;
-        QTest::newRow("our JACK output") << "RtMidi Output Client:RtMidi Output" << false;
-        QTest::newRow("renamed JACK client") << "RtMidi Output Client-01:RtMidi Output" << false;
-        QTest::newRow("virtual keyboard") << "RtMidi Output Client:Test Keyboard" << true;
+        QTest::newRow("another program's RtMidi port") << "RtMidi Output Client:RtMidi Output 129:0" << true;
         QTest::newRow("JACK keyboard") << "system:midi_capture_1" << true;
-        QTest::newRow("no client part") << "Keyboard" << true;
     }
 
-    void loopbackAndOwnOutputPortsAreNoKeyboards()
+    void loopbackPortsAreNoKeyboards()
     {
         QFETCH(QString, name);
         QFETCH(bool, selectable);

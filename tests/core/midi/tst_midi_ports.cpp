@@ -1,0 +1,302 @@
+// MIDI ports and the device manager over JACK (private dummy server), played by test
+// keyboards: what a keyboard sends, which ports count as keyboards, and the relay of
+// plugging and unplugging.
+#include "core/midi/midi_device_rt.h"
+#include "core/midi/midi_out_mac_device.h"
+#include "core/midi/sound_controller.h"
+
+#include "support/event_log.h"
+#include "support/stderr_capture.h"
+#include "support/test_keyboard.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <QtTest>
+
+#include <jack/jack.h>
+
+#include <cmath>
+#include <memory>
+
+using namespace Core;
+
+namespace {
+
+int changes = 0; // GUI thread
+bool changeOffGuiThread = false;
+QThread* guiThread = nullptr;
+
+void OnDevicesChanged()
+{
+    ++changes;
+    if (QThread::currentThread() != guiThread)
+        changeOffGuiThread = true;
+}
+
+// Lets queued notifications arrive, to check that no more come.
+void Settle()
+{
+    QTest::qWait(1500);
+}
+
+std::function<bool(unsigned long)> Logged(EventLog& log, std::size_t count)
+{
+    return [&log, count](unsigned long ms) { return log.WaitForCount(count, ms); };
+}
+
+// The input device of the port `names` accepts, or null.
+template <typename Names>
+std::unique_ptr<MidiInRtDevice> OpenDevice(const Names& names)
+{
+    for (unsigned int port = 0; port < MidiInRtDevice::GetPortCount(); ++port) {
+        std::unique_ptr<MidiInRtDevice> device(new MidiInRtDevice(port));
+        if (device->IsOk() && names(device->GetName()))
+            return device;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class MidiPortsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("OVELUNE_MIDI_API", "jack");
+        QCOMPARE(MidiApiName(), QStringLiteral("JACK"));
+        guiThread = QThread::currentThread();
+        SoundController::SetMidiDeviceHandler(OnDevicesChanged);
+    }
+
+    void keyboardSendsTimedNotesKeysAndScaledVelocities()
+    {
+        TestKeyboard keyboard;
+        QVERIFY(keyboard.IsOpen());
+        const QStringList ports = ListMidiInputPorts();
+        QCOMPARE(ports.size(), 1);
+        QCOMPARE(MidiInRtDevice::GetPortCount(), 1u);
+        std::unique_ptr<MidiInRtDevice> device = OpenDevice([&](const QString& n) { return keyboard.Names(n); });
+        QVERIFY(device);
+        QCOMPARE(device->GetName(), ports.first());
+        EventLog log;
+        device->AddObserver(&log);
+        QElapsedTimer wall;
+        wall.start();
+        std::vector<qint64> sentAt;
+        auto send = [&](const std::vector<unsigned char>& bytes, std::size_t count) {
+            sentAt.push_back(wall.elapsed());
+            return keyboard.SendUntil(bytes, [&](unsigned long ms) {
+                sentAt.back() = wall.elapsed();
+                return log.WaitForCount(count, ms);
+            });
+        };
+        QVERIFY(send({0x92, 60, 100}, 1));
+        MidiKeyboardState state;
+        device->GetKeybardState(2, state);
+        QCOMPARE(int(state.GetKey(60)), 100);
+        QThread::msleep(500);
+        QVERIFY(send({0x82, 60, 0}, 2));
+        device->GetKeybardState(2, state);
+        QCOMPARE(int(state.GetKey(60)), 0);
+        QThread::msleep(250);
+        device->SetVolume(0.5);
+        QVERIFY(send({0x90, 64, 101}, 3));
+        device->RemoveObserver(&log);
+
+        const std::vector<MidiEvent> events = log.Events();
+        QCOMPARE(int(events[0].GetMessage().GetByte(0)), 0x92);
+        QCOMPARE(int(events[1].GetMessage().GetByte(0)), 0x82);
+        QCOMPARE(int(events[2].GetMessage().GetVelocity()), 50); // observers hear the volume
+        device->GetKeybardState(0, state);
+        QCOMPARE(int(state.GetKey(64)), 101); // the keys and the recording keep what came
+        MidiStream recorded;
+        device->GetStream(recorded);
+        QCOMPARE(int(recorded.GetEvents()[2].GetMessage().GetVelocity()), 101);
+        // Seconds follow the wall clock; pulses (768 a second) carry the previous event's time.
+        QCOMPARE(events[0].GetTimePulses(), 0u);
+        for (int i = 1; i < 3; ++i) {
+            const double gap = events[i].GetTime() - events[i - 1].GetTime();
+            const double wallGap = (sentAt[i] - sentAt[i - 1]) / 1000.0;
+            QVERIFY2(std::fabs(gap - wallGap) < 0.2, qPrintable(QStringLiteral("%1 s against %2 s").arg(gap).arg(wallGap)));
+            QCOMPARE(events[i].GetTimePulses(), static_cast<unsigned int>(events[i - 1].GetTime() * 768));
+        }
+        for (QThread* thread : log.Threads())
+            QVERIFY(thread != QThread::currentThread());
+
+        device->Reset(); // restarts the clock
+        EventLog after;
+        device->AddObserver(&after);
+        QVERIFY(keyboard.SendUntil({0x90, 64, 50}, Logged(after, 1)));
+        QVERIFY(after.Events()[0].GetTime() < 0.2);
+        device->RemoveObserver(&after);
+    }
+
+    void unusualInputIsSafe()
+    {
+        TestKeyboard keyboard;
+        std::unique_ptr<MidiInRtDevice> device = OpenDevice([&](const QString& n) { return keyboard.Names(n); });
+        QVERIFY(device);
+        EventLog log;
+        device->AddObserver(&log);
+        const std::vector<std::vector<unsigned char>> messages = {
+            {0x90, 125, 90},                      // no keyboard-state slot
+            {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7}, // system exclusive, 6 bytes
+            {0xF8},                               // timing clock
+            {0xA0, 64, 30},                       // key pressure without a note
+        };
+        for (std::size_t i = 0; i < messages.size(); ++i)
+            QVERIFY(keyboard.SendUntil(messages[i], Logged(log, i + 1)));
+        device->RemoveObserver(&log);
+        const std::vector<MidiEvent> events = log.Events();
+        QCOMPARE(int(events[0].GetMessage().GetNote()), 125);
+        QCOMPARE(int(events[1].GetMessage().GetLength()), 3);
+        QCOMPARE(int(events[2].GetMessage().GetLength()), 1);
+        MidiKeyboardState state;
+        device->GetKeybardState(0, state);
+        QCOMPARE(int(state.GetKey(64)), 30);
+
+        // Pulse stamps wrap in 32 bits however long the device has been receiving.
+        MidiInRtDevice unopened(1000);
+        QVERIFY(!unopened.IsOk());
+        EventLog direct;
+        unopened.AddObserver(&direct);
+        std::vector<unsigned char> note{0x90, 60, 100};
+        for (double delta : {16777217.0, 0.0, 1e308, 1e308, 0.0}) // 3 x 2^32 + 768 pulses, then infinity
+            RtEventHandler::OnRtEvent(delta, &note, &unopened);
+        unopened.RemoveObserver(&direct);
+        QCOMPARE(direct.Events()[1].GetTimePulses(), 768u);
+        QCOMPARE(direct.Events()[4].GetTimePulses(), 0u);
+    }
+
+    // Only other programs' ports are keyboards: not our own output ports, yet a port of
+    // another program that happens to keep RtMidi's default names.
+    void ownPortsAreNoKeyboardsWhateverTheirNames()
+    {
+        TestKeyboard keyboard;
+        jack_client_t* other = jack_client_open("RtMidi Output Client", JackNoStartServer, nullptr);
+        QVERIFY(other);
+        QVERIFY(jack_port_register(other, "RtMidi Output", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0));
+        QVERIFY(jack_activate(other) == 0);
+        QCOMPARE(ListMidiInputPorts().size(), 2);
+        std::unique_ptr<MidiInRtDevice> input = OpenDevice([&](const QString& n) { return keyboard.Names(n); });
+        QVERIFY(input); // gives our output a target
+        MidiOutRtDevice output(0);
+        QVERIFY(output.IsOk());
+        QCOMPARE(ListMidiInputPorts().size(), 2);
+        QCOMPARE(MidiInRtDevice::GetPortCount(), 2u);
+        jack_client_close(other);
+        QVERIFY(!MidiOutRtDevice(1000).IsOk());
+    }
+
+    void managerSelectsAndRelaysEachChangeOnceOnTheGuiThread()
+    {
+        {
+            TestKeyboard first(QStringLiteral("Test Keyboard 1")), second(QStringLiteral("Test Keyboard 2"));
+            SoundController manager;
+            QCOMPARE(manager.GetInputMidiDeviceCount(), std::size_t(2));
+            QCOMPARE(manager.GetSelectedInputMidiDevice(), std::size_t(1)); // the last
+            QCOMPARE(manager.GetOutputMidiDevice(0)->GetName(), QStringLiteral("Apple DLS"));
+            const QString name = manager.GetInputMidiDevice(0)->GetName();
+            QVERIFY(manager.SelectInputMidiDevice(name));
+            QCOMPARE(manager.GetSelectedInputMidiDevice(), std::size_t(0));
+            QVERIFY(!manager.SelectInputMidiDevice(QStringLiteral("No Such Keyboard")));
+            QCOMPARE(manager.GetSelectedInputMidiDevice(), std::size_t(0));
+        }
+        SoundController manager;
+        Settle();
+        changes = 0;
+        std::unique_ptr<TestKeyboard> keyboard(new TestKeyboard);
+        QTRY_COMPARE_WITH_TIMEOUT(changes, 1, 5000);
+        QVERIFY(manager.UpdateDevices()); // opens ports of our own: no relay for those
+        QCOMPARE(manager.GetInputMidiDeviceCount(), std::size_t(1));
+        MidiOutRtDevice ownOutput(0);
+        QVERIFY(ownOutput.IsOk());
+        Settle();
+        QCOMPARE(changes, 1);
+        keyboard.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(changes, 2, 5000);
+        Settle();
+        QCOMPARE(changes, 2);
+        QVERIFY(!changeOffGuiThread);
+        manager.UpdateDevices();
+        QCOMPARE(manager.GetInputMidiDeviceCount(), std::size_t(0));
+    }
+
+    // A JACK client that stops before it closes (as most JACK programs do on exit) announces
+    // its ports' end while they are still listed; the change is relayed once they are gone.
+    void keyboardThatStopsBeforeClosingIsSeenToGo()
+    {
+        SoundController manager;
+        Settle();
+        changes = 0;
+        jack_client_t* client = jack_client_open("Stopping Keyboard", JackNoStartServer, nullptr);
+        QVERIFY(client);
+        QVERIFY(jack_port_register(client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0));
+        QVERIFY(jack_activate(client) == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(changes, 1, 5000);
+        QVERIFY(jack_deactivate(client) == 0);
+        Settle();
+        jack_client_close(client);
+        QTRY_COMPARE_WITH_TIMEOUT(changes, 2, 5000);
+    }
+
+    // A keyboard unplugged and plugged back at once comes back under the same name before
+    // anyone looks: the port in use is gone all the same, and that is relayed.
+    void keyboardPluggedBackAtOnceIsRelayed()
+    {
+        SoundController manager;
+        std::unique_ptr<TestKeyboard> keyboard(new TestKeyboard);
+        QVERIFY(manager.UpdateDevices());
+        Settle();
+        changes = 0;
+        boost::shared_ptr<MidiInDevice> device = manager.GetInputMidiDevice(0);
+        QVERIFY(keyboard->Names(device->GetName()));
+        keyboard.reset(new TestKeyboard); // the old port goes, a new one of that name comes
+        QTRY_VERIFY_WITH_TIMEOUT(changes > 0, 5000);
+        QVERIFY(manager.UpdateDevices());
+        EventLog log;
+        manager.GetInputMidiDevice(0)->AddObserver(&log);
+        QVERIFY(keyboard->SendUntil({0x90, 60, 90}, Logged(log, 1)));
+        manager.GetInputMidiDevice(0)->RemoveObserver(&log);
+    }
+
+    // A keyboard plugged in while the manager starts is either opened or relayed.
+    void keyboardPluggedInDuringStartUpIsNotMissed()
+    {
+        for (int round = 0; round < 10; ++round) {
+            MidiSetupWatcher::Stop();
+            changes = 0;
+            std::unique_ptr<TestKeyboard> keyboard;
+            std::thread plug([&keyboard, round] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(round * 3));
+                keyboard.reset(new TestKeyboard);
+            });
+            SoundController manager;
+            plug.join();
+            if (manager.GetInputMidiDeviceCount() == 0)
+                QTRY_VERIFY_WITH_TIMEOUT(changes > 0, 5000);
+        }
+    }
+
+    void synthesizerPlaysThroughJack()
+    {
+        qputenv("OVELUNE_AUDIO_DRIVER", "jack");
+        StderrCapture capture;
+        {
+            MidiOutMacDevice synth;
+            QVERIFY(synth.IsAudible());
+            synth.SendMessage(MidiMessage(NoteOn, 0, 60, 96));
+            QTest::qWait(300);
+            synth.Stop();
+        }
+        qputenv("OVELUNE_AUDIO_DRIVER", "none");
+        const QByteArray messages = capture.Finish();
+        QVERIFY2(!messages.contains("Ovelune:"), messages.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(MidiPortsTest)
+#include "tst_midi_ports.moc"
