@@ -1,7 +1,7 @@
 // A million system real-time messages (MIDI clock and active sensing, as a keyboard sends
-// them for as long as it is plugged in) through a real input port: a test keyboard on the
-// test's JACK server, RtMidi, the input device and the answer listener. Memory must stay
-// bounded and the answers played in between must still get through.
+// them for as long as it is plugged in) through a real input port on the test's JACK
+// server, the input device and the answer listener. Memory must stay bounded and the
+// answers played in between must still get through.
 
 #include "core/midi/midi_connector.h"
 #include "core/midi/midi_device_rt.h"
@@ -15,24 +15,8 @@
 
 #include <atomic>
 #include <cstdio>
+
 #include <unistd.h>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define OVELUNE_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define OVELUNE_ASAN 1
-#endif
-#endif
-
-#ifdef OVELUNE_ASAN
-// AddressSanitizer keeps freed memory aside (256 MB by default) before reusing it, which
-// would look like growth here.
-extern "C" const char* __asan_default_options()
-{
-    return "quarantine_size_mb=8";
-}
-#endif
 
 using namespace Core;
 
@@ -73,7 +57,7 @@ long WaitFor(const std::atomic<long>& count, long target)
     QElapsedTimer idle;
     idle.start();
     long seen = count.load();
-    while (count.load() < target && idle.elapsed() < 2000) {
+    while (count.load() < target && idle.elapsed() < 500) {
         QThread::usleep(200);
         if (count.load() != seen) {
             seen = count.load();
@@ -90,26 +74,16 @@ class TestInputEndurance : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qputenv("OVELUNE_MIDI_API", "jack"); }
     void aMillionRealTimeMessagesKeepMemoryBounded();
 };
 
 void TestInputEndurance::aMillionRealTimeMessagesKeepMemoryBounded()
 {
+    qputenv("OVELUNE_MIDI_API", "jack");
     TestKeyboard keyboard;
     QVERIFY(keyboard.IsOpen());
-    int port = -1;
-    QElapsedTimer listed;
-    listed.start();
-    while (port < 0 && listed.elapsed() < 10000) {
-        const QStringList ports = ListMidiInputPorts();
-        for (int i = 0; i < ports.size(); ++i)
-            if (keyboard.Names(ports[i]))
-                port = i;
-    }
-    QVERIFY(port >= 0);
-    boost::shared_ptr<MidiInRtDevice> device(new MidiInRtDevice(static_cast<unsigned int>(port)));
-    QVERIFY(device->IsOk());
+    boost::shared_ptr<MidiInRtDevice> device(new MidiInRtDevice(0)); // the only port
+    QVERIFY(device->IsOk() && keyboard.Names(device->GetName()));
     AnswerCounter receiver;
     MidiAnswerListener listener(&receiver, device);
 

@@ -4,6 +4,9 @@
 #include <jack/midiport.h>
 #include <jack/ringbuffer.h>
 
+#include <chrono>
+#include <thread>
+
 // Messages wait in a ring buffer (a size byte, then the bytes) until the next process
 // cycle writes them to the port. The client is closed without unregistering its port
 // first: closing deactivates it before the port goes, which is the order libjack needs.
@@ -22,13 +25,10 @@ struct TestKeyboard::Jack
         unsigned char size = 0;
         while (jack_ringbuffer_peek(self->queue, reinterpret_cast<char*>(&size), 1) == 1
                && jack_ringbuffer_read_space(self->queue) >= 1u + size) {
-            jack_ringbuffer_read_advance(self->queue, 1);
             jack_midi_data_t* slot = jack_midi_event_reserve(buffer, 0, size);
-            if (!slot) { // the port's buffer is full: the rest waits for the next cycle
-                unsigned char skipped[256];
-                jack_ringbuffer_read(self->queue, reinterpret_cast<char*>(skipped), size);
-                break;
-            }
+            if (!slot)
+                break; // the port's buffer is full: the rest waits for the next cycle
+            jack_ringbuffer_read_advance(self->queue, 1);
             jack_ringbuffer_read(self->queue, reinterpret_cast<char*>(slot), size);
         }
         return 0;
@@ -39,7 +39,15 @@ TestKeyboard::TestKeyboard(const QString& portName)
     : portName(portName)
     , jack(new Jack)
 {
-    jack->client = jack_client_open("Ovelune Test", JackNoStartServer, nullptr);
+    // A busy server may refuse a client for a moment: ask again.
+    for (int attempt = 0; attempt < 10 && !jack->client; ++attempt) {
+        jack_status_t status = JackFailure;
+        jack->client = jack_client_open("Ovelune Test", JackNoStartServer, &status);
+        if (!jack->client && !(status & JackServerError))
+            return;
+        if (!jack->client)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
     if (!jack->client)
         return;
     jack->queue = jack_ringbuffer_create(1 << 20);
