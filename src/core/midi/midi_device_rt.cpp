@@ -350,7 +350,8 @@ void MidiInRtDevice::Reset()
         return;
     if (backend == MidiBackend::Jack) {
         const std::vector<std::string> ports = SelectablePortNames(backend);
-        if (port < ports.size())
+        // A server short of time may fail an activation or a connection once.
+        for (int attempt = 0; attempt < 3 && port < ports.size() && !jackIn; ++attempt)
             jackIn = JackMidiInput::Open(ports[port], this);
         if (jackIn)
             name = QString::fromUtf8(ports[port].c_str());

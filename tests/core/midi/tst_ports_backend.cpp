@@ -15,23 +15,21 @@ class PortsBackendTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        if (QFile::exists(QStringLiteral("/dev/snd/seq")))
+            QSKIP("this machine has an ALSA sequencer");
+    }
+
     void noneMeansNoPortsAndNoClient()
     {
         qputenv("OVELUNE_MIDI_API", "none");
         QCOMPARE(MidiApiName(), QStringLiteral("none"));
         QCOMPARE(MidiInRtDevice::GetPortCount(), 0u);
-        QVERIFY(ListMidiInputPorts().isEmpty());
-        MidiInRtDevice input(0);
-        QVERIFY(!input.IsOk());
-        QCOMPARE(MidiOutRtDevice::GetPortCount(), 0u);
-        MidiOutRtDevice output(0);
-        output.SendMessage(MidiMessage(NoteOn, 0, 60, 100));
-        output.Stop();
-
+        QVERIFY(!MidiInRtDevice(0).IsOk());
         SoundController manager;
         QCOMPARE(manager.GetInputMidiDeviceCount(), std::size_t(0));
         QCOMPARE(manager.GetSelectedInputMidiDevice(), SoundController::None);
-        QCOMPARE(manager.GetOutputMidiDeviceCount(), std::size_t(1));
         QCOMPARE(manager.GetOutputMidiDevice()->GetName(), QStringLiteral("Apple DLS"));
         QVERIFY(!MidiSetupWatcher::IsRunning());
     }
@@ -55,74 +53,43 @@ private slots:
         QCOMPARE(IsSelectableMidiInput(name), selectable);
     }
 
-    void withoutServerOrSequencerAutomaticChoiceIsNone()
+    void automaticChoiceIsQuietAndNamesAnUnknownValueOnce()
     {
-        if (QFile::exists(QStringLiteral("/dev/snd/seq")))
-            QSKIP("this machine has an ALSA sequencer");
         qunsetenv("OVELUNE_MIDI_API");
-        StderrCapture capture;
+        StderrCapture quiet;
         QCOMPARE(MidiApiName(), QStringLiteral("none"));
-        QCOMPARE(MidiInRtDevice::GetPortCount(), 0u);
-        QVERIFY2(capture.Finish().isEmpty(), "the quiet probe printed something");
-    }
-
-    void unknownValueIsNamedOnceThenAutomatic()
-    {
-        if (QFile::exists(QStringLiteral("/dev/snd/seq")))
-            QSKIP("this machine has an ALSA sequencer");
+        QVERIFY2(quiet.Finish().isEmpty(), "the quiet probe printed something");
         qputenv("OVELUNE_MIDI_API", "coremidi");
         StderrCapture capture;
         QCOMPARE(MidiApiName(), QStringLiteral("none"));
-        QCOMPARE(MidiInRtDevice::GetPortCount(), 0u);
         SoundController manager;
         const QByteArray message = capture.Finish();
         QCOMPARE(message.count('\n'), 1);
-        QVERIFY2(message.contains("OVELUNE_MIDI_API=\"coremidi\""), message.constData());
-        QVERIFY(message.contains("alsa, jack, none"));
+        QVERIFY2(message.contains("OVELUNE_MIDI_API=\"coremidi\"") && message.contains("alsa, jack, none"),
+                 message.constData());
     }
 
     void failingBackEndThrowsItsErrorUntilTurnedOff()
     {
-        if (QFile::exists(QStringLiteral("/dev/snd/seq")))
-            QSKIP("this machine has an ALSA sequencer");
         qputenv("OVELUNE_MIDI_API", "alsa"); // forced, but there is no sequencer
-        QCOMPARE(MidiApiName(), QStringLiteral("ALSA"));
         StderrCapture capture; // RtMidi reports the failure itself as well
         Error raised;
         try {
-            MidiInRtDevice::GetPortCount();
+            SoundController manager;
         } catch (const Error& error) {
             raised = error;
         }
-        QVERIFY(raised.IsError());
+        capture.Finish();
         QCOMPARE(raised.GetCode(), 768u + 8u); // RtMidi's driver error
         QVERIFY(!raised.GetMessage().isEmpty());
-        QCOMPARE(QByteArray(raised.GetTag().file), QByteArray("src/core/midi/midi_device_rt"));
         QCOMPARE(QByteArray(raised.GetTag().function), QByteArray("GetPortCount"));
 
-        bool managerThrew = false;
-        try {
-            SoundController manager;
-        } catch (const Error& error) {
-            managerThrew = error.GetCode() == 776u;
-        }
-        QVERIFY(managerThrew);
-        // An output port device swallows the same failure.
-        QCOMPARE(MidiOutRtDevice::GetPortCount(), 0u);
-        MidiOutRtDevice output(0);
-        output.SendMessage(MidiMessage(NoteOn, 0, 60, 100));
-        capture.Finish();
-
-        // What the application does next: turn MIDI input off and start again.
-        DisableMidiApi();
-        QCOMPARE(MidiApiName(), QStringLiteral("none"));
-        QCOMPARE(MidiInRtDevice::GetPortCount(), 0u);
-        SoundController manager;
-        QCOMPARE(manager.GetInputMidiDeviceCount(), std::size_t(0));
-        QCOMPARE(manager.GetOutputMidiDeviceCount(), std::size_t(1));
-        QVERIFY(!MidiSetupWatcher::IsRunning());
+        DisableMidiApi(); // what the application does next
         qputenv("OVELUNE_MIDI_API", "jack");
         QCOMPARE(MidiApiName(), QStringLiteral("none")); // stays off
+        SoundController manager;
+        QCOMPARE(manager.GetInputMidiDeviceCount(), std::size_t(0));
+        QVERIFY(!MidiSetupWatcher::IsRunning());
     }
 };
 
