@@ -5,7 +5,8 @@
 # --jack starts a private JACK server on the dummy driver (no sound hardware needed) under a
 # unique name, exports JACK_DEFAULT_SERVER for the test, and stops it afterwards. Its period
 # is 1024 frames (OVELUNE_TEST_JACK_PERIOD changes it): with shorter ones a machine loaded
-# by parallel tests drops MIDI from clients that miss their cycle.
+# by parallel tests drops MIDI from clients that miss their cycle. Its client time-out is
+# long (10 s): on a loaded machine a client must not be thrown out for being slow.
 set -u
 want_jack=0
 while [ $# -gt 0 ]; do
@@ -48,7 +49,7 @@ export OVELUNE_AUDIO_DRIVER="${OVELUNE_AUDIO_DRIVER:-none}"
 if [ "$want_jack" = 1 ]; then
     server="ovelune-$$-$RANDOM"
     export JACK_DEFAULT_SERVER="$server"
-    jackd --no-realtime -t 2000 -n "$server" -d dummy -r 48000 -p "${OVELUNE_TEST_JACK_PERIOD:-1024}" >"$scratch/jackd.log" 2>&1 &
+    jackd --no-realtime -t 10000 -n "$server" -d dummy -r 48000 -p "${OVELUNE_TEST_JACK_PERIOD:-1024}" >"$scratch/jackd.log" 2>&1 &
     jack_pid=$!
     # jack_wait can fail at once while the server's socket is not there yet: ask again.
     started=0

@@ -25,9 +25,11 @@ struct TestKeyboard::Jack
         unsigned char size = 0;
         while (jack_ringbuffer_peek(self->queue, reinterpret_cast<char*>(&size), 1) == 1
                && jack_ringbuffer_read_space(self->queue) >= 1u + size) {
-            jack_midi_data_t* slot = jack_midi_event_reserve(buffer, 0, size);
+            // A full port buffer leaves the rest for the next cycle.
+            jack_midi_data_t* slot = jack_midi_max_event_size(buffer) >= size
+                                         ? jack_midi_event_reserve(buffer, 0, size) : nullptr;
             if (!slot)
-                break; // the port's buffer is full: the rest waits for the next cycle
+                break;
             jack_ringbuffer_read_advance(self->queue, 1);
             jack_ringbuffer_read(self->queue, reinterpret_cast<char*>(slot), size);
         }

@@ -254,7 +254,8 @@ private slots:
         changes = 0;
         boost::shared_ptr<MidiInDevice> device = manager.GetInputMidiDevice(0);
         QVERIFY(keyboard->Names(device->GetName()));
-        keyboard.reset(new TestKeyboard); // the old port goes, a new one of that name comes
+        keyboard.reset(); // the old port goes, a new one of that name comes before any check
+        keyboard.reset(new TestKeyboard);
         QTRY_VERIFY_WITH_TIMEOUT(changes > 0, 5000);
         QVERIFY(manager.UpdateDevices());
         EventLog log;
