@@ -254,14 +254,19 @@ private slots:
         changes = 0;
         boost::shared_ptr<MidiInDevice> device = manager.GetInputMidiDevice(0);
         QVERIFY(keyboard->Names(device->GetName()));
+        QElapsedTimer clock;
+        clock.start();
         keyboard.reset(); // the old port goes, a new one of that name comes before any check
         keyboard.reset(new TestKeyboard);
         QTRY_VERIFY_WITH_TIMEOUT(changes > 0, 5000);
+        const qint64 relayed = clock.elapsed();
         QVERIFY(manager.UpdateDevices());
         EventLog log;
         manager.GetInputMidiDevice(0)->AddObserver(&log);
         QVERIFY(keyboard->SendUntil({0x90, 60, 90}, Logged(log, 1)));
         manager.GetInputMidiDevice(0)->RemoveObserver(&log);
+        qInfo("re-plug relayed after %lld ms, the keyboard heard again after %lld ms", static_cast<long long>(relayed),
+              static_cast<long long>(clock.elapsed()));
     }
 
     // A keyboard plugged in while the manager starts is either opened or relayed.
