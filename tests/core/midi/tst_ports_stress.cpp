@@ -214,8 +214,8 @@ private slots:
     }
 
     // The keyboard goes away while its notes arrive and the manager re-enumerates, many
-    // times over; every plug-in and every unplugging is relayed (a lost input may be
-    // relayed once more), and the manager's list follows.
+    // times over; every plug-in and every unplugging the manager has not seen yet is
+    // relayed (a lost input may be relayed once more), and the manager's list follows.
     void unplugAndReplugUnderTheDeviceManager()
     {
         NoteFlood flood;
@@ -237,8 +237,9 @@ private slots:
             changes = 0;
             flood.Unplug();
             if (cycle % 2)
-                manager.UpdateDevices(); // at once, or once the change is relayed
-            QTRY_VERIFY_WITH_TIMEOUT(changes > 0, 20000);
+                manager.UpdateDevices(); // at once: what it saw needs no relay then
+            else
+                QTRY_VERIFY_WITH_TIMEOUT(changes > 0, 20000);
             device->RemoveObserver(&log);
             device.reset();
             QTRY_COMPARE_WITH_TIMEOUT(inputsAfterUpdate(), std::size_t(0), 20000);
