@@ -203,6 +203,13 @@ public:
     {
         if (!client)
             return;
+        // libjack stops the process thread by cancelling it asynchronously: it must not be
+        // in our code then (in the middle of an allocation it would leave malloc's lock
+        // held for good). The process callback returns at once from now on.
+        connected = false;
+        stopping = true;
+        while (inProcess > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         jack_deactivate(client);
         jack_client_close(client); // releases the port after the client has stopped
     }
@@ -214,23 +221,32 @@ private:
     static int Process(jack_nframes_t frames, void* arg)
     {
         auto* self = static_cast<JackMidiInput*>(arg);
-        void* buffer = jack_port_get_buffer(self->port, frames);
-        const jack_nframes_t cycleStart = jack_last_frame_time(self->client);
+        ++self->inProcess;
+        if (!self->stopping)
+            self->Receive(frames);
+        --self->inProcess;
+        return 0;
+    }
+
+    // JACK's process thread.
+    void Receive(jack_nframes_t frames)
+    {
+        void* buffer = jack_port_get_buffer(port, frames);
+        const jack_nframes_t cycleStart = jack_last_frame_time(client);
         const uint32_t count = jack_midi_get_event_count(buffer);
         for (uint32_t i = 0; i < count; ++i) {
             jack_midi_event_t event;
             if (jack_midi_event_get(&event, buffer, i) != 0 || event.size == 0)
                 continue;
-            const jack_time_t time = jack_frames_to_time(self->client, cycleStart + event.time);
+            const jack_time_t time = jack_frames_to_time(client, cycleStart + event.time);
             double delta = 0.0;
-            if (self->heardBefore && time > self->lastTime)
-                delta = static_cast<double>(time - self->lastTime) * 1e-6;
-            self->heardBefore = true;
-            self->lastTime = time;
-            self->bytes.assign(event.buffer, event.buffer + event.size);
-            self->device->OnRtEvent(delta, &self->bytes);
+            if (heardBefore && time > lastTime)
+                delta = static_cast<double>(time - lastTime) * 1e-6;
+            heardBefore = true;
+            lastTime = time;
+            bytes.assign(event.buffer, event.buffer + event.size);
+            device->OnRtEvent(delta, &bytes);
         }
-        return 0;
     }
 
     // JACK's notification thread: the source port went away (unplugged, its program ended)
@@ -254,6 +270,8 @@ private:
     jack_client_t* client = nullptr;
     jack_port_t* port = nullptr;
     std::atomic<bool> connected{false};
+    std::atomic<bool> stopping{false}; // set once, before the client is deactivated
+    std::atomic<int> inProcess{0};     // process callbacks under way
     // The process thread's own.
     bool heardBefore = false;
     jack_time_t lastTime = 0;
