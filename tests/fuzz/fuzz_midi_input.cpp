@@ -21,13 +21,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <memory>
 #include <vector>
 
 using namespace Core;
@@ -40,9 +38,8 @@ namespace {
     std::abort();
 }
 
-class Input
+struct Input
 {
-public:
     Input(const std::uint8_t* data, std::size_t size) : pos(data), end(data + size) {}
     bool AtEnd() const { return pos >= end; }
     std::uint8_t Byte() { return pos < end ? *pos++ : 0; }
@@ -54,8 +51,6 @@ public:
         pos += n;
         return bytes;
     }
-
-private:
     const std::uint8_t* pos;
     const std::uint8_t* end;
 };
@@ -64,30 +59,22 @@ private:
 // 64 bits of pulses hold.
 double ReadDelta(int how, Input& in)
 {
+    const double infinity = std::numeric_limits<double>::infinity();
     switch (how) {
-    case 0:
-        return in.Word() / 1000.0;
-    case 1:
-        return 0.0;
-    case 2:
-        return -(in.Word() / 1000.0);
-    case 3:
-        return std::numeric_limits<double>::quiet_NaN();
-    case 4:
-        return std::numeric_limits<double>::infinity();
-    case 5:
-        return -std::numeric_limits<double>::infinity();
-    case 6:
-        return in.Byte() * 1e-9;
-    default:
-        return in.Word() * 3600.0 * std::pow(10.0, in.Byte() % 16);
+    case 0: return in.Word() / 1000.0;
+    case 1: return 0.0;
+    case 2: return -(in.Word() / 1000.0);
+    case 3: return std::numeric_limits<double>::quiet_NaN();
+    case 4: return infinity;
+    case 5: return -infinity;
+    case 6: return in.Byte() * 1e-9;
+    default: return in.Word() * 3600.0 * std::pow(10.0, in.Byte() % 16);
     }
 }
 
 // Sees what the device hands on.
-class Observer : public MidiDeviceObserver
+struct Observer : MidiDeviceObserver
 {
-public:
     void OnMidiEvent(const MidiEvent& event) override
     {
         last = event;

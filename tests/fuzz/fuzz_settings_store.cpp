@@ -6,7 +6,6 @@
 
 #include "app/app_settings.h"
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -16,37 +15,17 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <tuple>
 
 namespace {
 
 // Everything a load decides; compared after a save and a second load.
-struct Snapshot
+auto Snapshot(const AppSettings& m)
 {
-    std::vector<unsigned int> questions, noteStats;
-    unsigned int correctCount, incorrectCount, maturityLevel, currentQuestion, questionCount;
-    bool showHelpOnStartup, showColorMap;
-    QString inputDevice;
-    qint8 midiInstrument;
-
-    explicit Snapshot(const AppSettings& m)
-        : questions(m.questions), noteStats(m.noteStats), correctCount(m.correctCount),
-          incorrectCount(m.incorrectCount), maturityLevel(m.maturityLevel),
-          currentQuestion(m.currentQuestion), questionCount(m.questionCount),
-          showHelpOnStartup(m.showHelpOnStartup), showColorMap(m.showColorMap),
-          inputDevice(m.inputDevice), midiInstrument(m.midiInstrument)
-    {
-    }
-
-    bool operator==(const Snapshot& o) const
-    {
-        return questions == o.questions && noteStats == o.noteStats && correctCount == o.correctCount &&
-               incorrectCount == o.incorrectCount && maturityLevel == o.maturityLevel &&
-               currentQuestion == o.currentQuestion && questionCount == o.questionCount &&
-               showHelpOnStartup == o.showHelpOnStartup && showColorMap == o.showColorMap &&
-               inputDevice == o.inputDevice && midiInstrument == o.midiInstrument;
-    }
-};
+    return std::make_tuple(m.questions, m.noteStats, m.correctCount, m.incorrectCount, m.maturityLevel,
+                           m.currentQuestion, m.questionCount, m.showHelpOnStartup, m.showColorMap, m.inputDevice,
+                           m.midiInstrument);
+}
 
 [[noreturn]] void Fail(const char* what)
 {
@@ -130,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          QFileDevice::FileModificationTime);
     }
 
-    std::unique_ptr<Snapshot> saved;
+    decltype(Snapshot(std::declval<AppSettings&>())) saved;
     {
         AppSettings model;
         CheckPlayable(model);
@@ -138,12 +117,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Fail("current question outside the list");
         // A preference change saves the whole state as loaded.
         model.SaveState();
-        saved.reset(new Snapshot(model));
+        saved = Snapshot(model);
         model.settings->sync();
     }
     {
         AppSettings reloaded;
-        if (!(Snapshot(reloaded) == *saved))
+        if (Snapshot(reloaded) != saved)
             Fail("the saved state loads back differently");
         PlayToTheEnd(reloaded);
     }

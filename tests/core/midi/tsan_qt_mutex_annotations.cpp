@@ -1,9 +1,7 @@
-// Linked into the tests of ThreadSanitizer builds only. The system's Qt is not instrumented,
-// so the sanitizer cannot see that QMutex orders memory and reports every access guarded by
-// one as a race. These definitions take precedence over the library's for the test
-// executables, forward to the library and tell the sanitizer about each acquire and release.
+// ThreadSanitizer builds only: the system's Qt is not instrumented, so the sanitizer cannot
+// see that QMutex orders memory. These definitions take precedence over the library's,
+// forward to it and tell the sanitizer about each acquire and release.
 
-#include <QDeadlineTimer>
 #include <QMutex>
 #include <QWaitCondition>
 
