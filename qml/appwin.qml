@@ -40,7 +40,6 @@ Rectangle {
             speakerAnimation.start()
         speaker.waitinguserinput = true
         currentNote = note
-        console.log("current note index:", note)
         if (!replayButton.sessionstarted)
             replayButton.sessionstarted = true
         recolor()

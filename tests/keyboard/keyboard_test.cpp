@@ -1,0 +1,182 @@
+// The keyboard item: hit testing over the key table at any size, mouse and hover handling in
+// its modes, and which key image the painting shows for each state.
+#include "keyboard/key_images.h"
+#include "keyboard/key_table.h"
+#include "keyboard/keyboard.h"
+
+#include <QPainter>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// An item whose event handlers are driven directly, in item coordinates.
+class Probe : public Keyboard
+{
+public:
+    explicit Probe(QSizeF size = QSizeF(1820, 180)) { setSize(size); }
+    void press(QPoint p, Qt::MouseButton button = Qt::LeftButton, QEvent::Type type = QEvent::MouseButtonPress)
+    {
+        QMouseEvent event(type, p, button, type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
+        type == QEvent::MouseButtonPress ? mousePressEvent(&event) : mouseReleaseEvent(&event);
+    }
+    void release(QPoint p) { press(p, Qt::LeftButton, QEvent::MouseButtonRelease); }
+    void hover(QPoint p, QEvent::Type type = QEvent::HoverMove)
+    {
+        QHoverEvent event(type, p, p);
+        type == QEvent::HoverMove ? hoverMoveEvent(&event) : hoverLeaveEvent(&event);
+    }
+    void leave() { hover(QPoint(-1, -1), QEvent::HoverLeave); }
+    QImage render()
+    {
+        QImage image(int(width()), int(height()), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paint(&painter);
+        return image;
+    }
+};
+
+// Where a user aims, in native space: the front of a white key, the middle of a black one.
+QPoint Centre(int key)
+{
+    const GKCKeyPositon& k = KeysCache.at(key);
+    return (k.isWhite ? k.lowerRect.center() : k.upperRect.center()).toPoint();
+}
+
+enum Look { Normal, Hover, Pressed, Green, Blue, Red };
+
+// Which image set a native-size render shows at the key, -1 for none; faded keys are darker.
+int Shown(const QImage& render, int key)
+{
+    const QVector<QImage*>* sets[] = {&KeyResources, &KeyResourcesHover, &KeyResourcesPressed,
+                                      &KeyResourcesGreen, &KeyResourcesBlue, &KeyResourcesRed};
+    const QPoint inImage = Centre(key) - KeysCache.at(key).imagePos.toPoint();
+    const QColor seen = render.pixelColor(Centre(key));
+    for (int look = Normal; look <= Red; ++look) {
+        const QColor drawn = sets[look]->at(KeysCache.at(key).imageIndex)->pixelColor(inImage);
+        if (qAbs(seen.red() - drawn.red()) + qAbs(seen.green() - drawn.green()) + qAbs(seen.blue() - drawn.blue()) < 8)
+            return look;
+    }
+    return -1;
+}
+
+QList<int> Take(QSignalSpy& spy)
+{
+    QList<int> keys;
+    for (const QList<QVariant>& call : spy)
+        keys << call.at(0).toInt();
+    spy.clear();
+    return keys;
+}
+
+} // namespace
+
+class KeyboardTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void hitTest_data()
+    {
+        QTest::addColumn<QSizeF>("size");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("key");
+        // At native size: A0's corner, A#0, C#1 and the last row of its body, C1's front, the
+        // C1/C#1 edge and row 108 under C#1 (both C1), D1, A4, A#4, C8 and beyond it.
+        const int native[][3] = {{0, 0, 0},     {40, 50, 1},    {100, 50, 4},   {100, 107, 4},
+                                 {100, 150, 3}, {91, 10, 3},    {95, 108, 3},   {120, 150, 5},
+                                 {1000, 50, 48}, {1020, 50, 49}, {1819, 10, 87}, {1821, 50, -1}};
+        for (const auto& row : native)
+            QTest::addRow("(%d, %d)", row[0], row[1]) << QSizeF(1820, 180) << QPoint(row[0], row[1]) << row[2];
+        const QSizeF half(910, 90), stretched(910, 360);
+        QTest::newRow("half size C#1") << half << QPoint(50, 25) << 4;
+        QTest::newRow("stretched A#4") << stretched << QPoint(510, 100) << 49;
+        QTest::newRow("stretched C1 front") << stretched << QPoint(50, 300) << 3;
+        QTest::newRow("no size") << QSizeF(0, 0) << QPoint(0, 0) << -1;
+    }
+
+    void hitTest()
+    {
+        QFETCH(QSizeF, size);
+        QFETCH(QPoint, at);
+        QFETCH(int, key);
+        Probe item(size);
+        QCOMPARE(item.getKeyByPos(at.x(), at.y()), key);
+    }
+
+    void clicksAndHover()
+    {
+        Probe item;
+        QSignalSpy pressed(&item, SIGNAL(keyPressed(int))), released(&item, SIGNAL(keyReleased(int)));
+        item.press(QPoint(100, 50));
+        item.release(QPoint(300, 150)); // released wherever the pointer is
+        QCOMPARE(Take(pressed), QList<int>{4});
+        QCOMPARE(Take(released), QList<int>{4});
+
+        item.press(QPoint(100, 50), Qt::RightButton);
+        item.Enable(false);
+        item.press(QPoint(100, 50));
+        item.Enable(true);
+        for (auto mode : {Keyboard::KModeView, Keyboard::KModeKeyHover, Keyboard::KModeOctaveHover}) {
+            item.switchMode(mode);
+            item.press(QPoint(100, 50));
+        }
+        QCOMPARE(pressed.count(), 0);
+
+        // A held key is let go when the pointer moves to another key or leaves the item.
+        item.switchMode(Keyboard::KModePlay);
+        item.press(Centre(30));
+        item.hover(Centre(31));
+        item.press(Centre(31));
+        item.leave();
+        QCOMPARE(Take(pressed), (QList<int>{30, 31}));
+        QCOMPARE(Take(released), (QList<int>{30, 31}));
+    }
+
+    void octaveHoverFadesTheOtherGroups()
+    {
+        Probe item;
+        QSignalSpy hovered(&item, SIGNAL(hover(int)));
+        item.switchMode(Keyboard::KModeOctaveHover);
+        item.hover(Centre(20));
+        item.hover(Centre(1)); // the groups A0..B0 and C8 are never selected
+        item.hover(Centre(40));
+        QCOMPARE(Take(hovered), (QList<int>{20, -1, 40}));
+        QCOMPARE(item.getSelectedOctave(), 4);
+        const QImage render = item.render();
+        QCOMPARE(Shown(render, 40), int(Normal));
+        QCOMPARE(Shown(render, 20), -1);
+        QVERIFY(render.pixelColor(Centre(20)).lightness() < render.pixelColor(Centre(44)).lightness() - 30);
+        item.leave();
+        QCOMPARE(Take(hovered), QList<int>{-1});
+        QCOMPARE(Shown(item.render(), 20), int(Normal));
+    }
+
+    void paintingShowsEachState()
+    {
+        Probe item;
+        item.hover(Centre(5));
+        QCOMPARE(Shown(item.render(), 5), int(Hover));
+        item.press(Centre(5));
+        QCOMPARE(Shown(item.render(), 5), int(Pressed));
+        item.release(Centre(5));
+        QCOMPARE(Shown(item.render(), 5), int(Normal)); // released: no hover image until cleaned
+
+        // Answers: the asked key green, a wrong choice red; a key in both lists ends red.
+        item.highlightKeys({48}, {50});
+        item.highlightKeys({49}, {49});
+        QImage render = item.render();
+        QCOMPARE(Shown(render, 48), int(Green));
+        QCOMPARE(Shown(render, 50), int(Red));
+        QCOMPARE(Shown(render, 49), int(Red));
+        QCOMPARE(Shown(render, 47), int(Normal));
+        item.cleanAllKeys();
+        render = item.render();
+        for (int key = 0; key < 88; ++key)
+            QVERIFY2(Shown(render, key) == Normal, qPrintable(QString::number(key)));
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"
