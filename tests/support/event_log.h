@@ -45,13 +45,6 @@ public:
         return threads;
     }
 
-    void Clear()
-    {
-        QMutexLocker lock(&mutex);
-        events.clear();
-        threads.clear();
-    }
-
 private:
     mutable QMutex mutex; // guards events and threads
     QWaitCondition arrived;
