@@ -1,11 +1,9 @@
-# ThreadSanitizer builds: every test of the engine, session and endurance suites sees the
-# system Qt's mutexes through annotations (the library itself is not instrumented), as the
-# first engine tests do in tests/core/midi. The suppressions come from TSAN_OPTIONS, which
+# ThreadSanitizer builds: every test of the engine and session suites sees the system Qt's
+# mutexes through annotations (the library itself is not instrumented). The suppressions come from TSAN_OPTIONS, which
 # tools/sanitize.sh sets for the whole run.
 if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=thread")
     set(annotations ${CMAKE_CURRENT_LIST_DIR}/core/midi/tsan_qt_mutex_annotations.cpp)
-    foreach(t tst_player_timing tst_ports_input tst_synth tst_sound_controller tst_ports_backend
-              tst_ports_unplug tst_app_settings tst_session tst_timer_endurance tst_input_endurance)
+    foreach(t tst_engine tst_synth tst_midi_ports tst_ports_backend tst_ports_stress tst_app_settings tst_session)
         if(TARGET ${t})
             get_target_property(sources ${t} SOURCES)
             if(NOT "${sources}" MATCHES "tsan_qt_mutex_annotations")
