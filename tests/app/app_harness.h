@@ -42,12 +42,7 @@ class Recorder : public QObject
     Q_OBJECT
 
 public:
-    struct Call
-    {
-        QString function;
-        QVariantList args;
-        qint64 atMs;
-    };
+    struct Call { QString function; QVariantList args; qint64 atMs; };
     explicit Recorder(QObject* window) : window(window) { clock.start(); }
 
     Q_INVOKABLE QVariant onCurrentNote(QVariant a) { return Pass("onCurrentNote", {a}); }

@@ -30,22 +30,15 @@ class TestMidiAnswers : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
+    void keyboardComesAndGoes()
     {
         qputenv("OVELUNE_MIDI_API", "jack");
         ResetStore();
-    }
-
-    void keyboardComesAndGoes()
-    {
         std::unique_ptr<TestKeyboard> keyboard(new TestKeyboard);
         QVERIFY(keyboard->IsOpen());
         AppUnderTest t;
         QVERIFY2(Names(t.DeviceLine(), *keyboard), qPrintable(t.DeviceLine().join('|')));
         messenger->startNewSession(1);
-        keyboard->NoteOn(int(t.Asked()), 0); // a release, as many keyboards send it
-        QTest::qWait(300);
-        QCOMPARE(t.rec->Count("onAnswerRecieved"), 0);
         QVERIFY(Answer(*keyboard, *t.rec, t.Asked(), 3));
         QCOMPARE(t.rec->Last("onAnswerRecieved").args[0], QVariant(true));
 

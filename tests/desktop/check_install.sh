@@ -20,16 +20,12 @@ for f in "${expected[@]}"; do [ -s "$prefix/$f" ] || fail "not installed: $f"; d
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop entry"
 grep -q "^Icon=$app_id$" "$prefix/share/applications/$app_id.desktop" || fail "icon name"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app_id.metainfo.xml" || fail "AppStream data"
-for v in OVELUNE_MIDI_API OVELUNE_AUDIO_DRIVER OVELUNE_SOUNDFONT; do
-    grep -q "^\.B $v" "$prefix/share/man/man1/ovelune.1" || fail "the man page does not document $v"
-done
+for v in OVELUNE_MIDI_API OVELUNE_AUDIO_DRIVER OVELUNE_SOUNDFONT; do grep -q "^\.B $v" "$prefix/share/man/man1/ovelune.1" || fail "the man page does not document $v"; done
 
 (cd "$build" && cpack -G DEB -B "$scratch/pkg" >/dev/null)
 deb=$(ls "$scratch"/pkg/ovelune_*.deb)
 listing=$(dpkg-deb -c "$deb")
 for f in "${expected[@]}"; do grep -q "\./usr/$f\$" <<<"$listing" || fail "not in the package: $f"; done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt5quick5 libqt5qml5 librtmidi6 libfluidsynth3 qml-module-qtquick-controls fluid-soundfont-gm; do
-    grep -q "$d" <<<"$depends" || fail "the package does not depend on $d ($depends)"
-done
+for d in libqt5quick5 libqt5qml5 librtmidi6 libfluidsynth3 qml-module-qtquick-controls fluid-soundfont-gm; do grep -q "$d" <<<"$depends" || fail "no dependency on $d ($depends)"; done
 exit $status

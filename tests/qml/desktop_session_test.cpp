@@ -8,16 +8,11 @@
 
 namespace {
 
-const int ScreenWidth = 1600, ScreenHeight = 1000, Margin = 30;
+const int ScreenWidth = 1600, ScreenHeight = 1000, Margin = 30, LevelTop = 60 + 5 + 17 + 5; // header, label
 
-QVariant Stored(const char* key)
+QVariant Stored(const QString& key)
 {
-    return QSettings("Quorvex", "Ovelune").value(QLatin1String(key));
-}
-
-int Answered()
-{
-    return Stored("GlobalSetting/CorrectStats").toInt() + Stored("GlobalSetting/InCorrectStats").toInt();
+    return QSettings("Quorvex", "Ovelune").value(key);
 }
 
 } // namespace
@@ -52,17 +47,16 @@ class DesktopSessionTest : public QObject
         return QImage(file).copy(0, int(ScreenHeight - h), int(w), int(h));
     }
     // Positions from the window's layout rules.
-    qreal LevelTop() const { return 60 + 5 + 17 + 5; }
     qreal LevelHeight() const { return (w - 2 * Margin) * 102 / 2434; }
     qreal FooterTop() const { return h - h / 3.85; }
     QPointF LevelSegment(int level) const
     {
         const qreal segment = (w - 2 * Margin) * (1 - 263.0 / 2434) / 12;
-        return {Margin + (level - 0.5) * segment, LevelTop() + LevelHeight() * 0.2};
+        return {Margin + (level - 0.5) * segment, LevelTop + LevelHeight() * 0.2};
     }
     QPointF StartButton() const
     {
-        const qreal levelBottom = LevelTop() + LevelHeight() + 10 + 70;
+        const qreal levelBottom = LevelTop + LevelHeight() + 10 + 70;
         const qreal speakerTop = (h - 243 - (h - FooterTop()) + levelBottom) / 2;
         return {w / 2, (speakerTop + 243 + FooterTop() - 40) / 2 + 20};
     }
@@ -76,11 +70,11 @@ class DesktopSessionTest : public QObject
     // Clicks the asked key, or its neighbour; true once the store has the answer.
     bool Answer(bool right)
     {
-        const int answered = Answered();
-        const int asked = Stored(qPrintable(QString("StatsAndQuestions/questions/%1/question").arg(answered + 1))).toInt();
+        const int current = Stored("GlobalSetting/CurrentQuestion").toInt();
+        const int asked = Stored(QString("StatsAndQuestions/questions/%1/question").arg(current + 1)).toInt();
         for (int attempt = 0; attempt < 10; ++attempt) { // a click while no question is asked only sounds
             Click(WhiteKey(right ? asked : asked + 2));
-            if (QTest::qWaitFor([&] { return Answered() != answered; }, 3000))
+            if (QTest::qWaitFor([&] { return Stored("GlobalSetting/CurrentQuestion").toInt() != current; }, 3000))
                 return true;
         }
         return false;
@@ -143,8 +137,7 @@ private slots:
     {
         for (QProcess* p : {&program, &openbox, &xserver}) {
             p->terminate();
-            if (!p->waitForFinished(5000))
-                p->kill();
+            p->waitForFinished(5000); // what is left is killed with its QProcess
         }
     }
 };
