@@ -6,9 +6,8 @@
 #include <memory>
 #include <vector>
 
-// A MIDI keyboard for tests: a JACK MIDI output port of the client "Ovelune Test", by
-// default named "Test Keyboard". Input devices list it as
-// "<client>:<port name>". Needs a running JACK server (the test wrapper's --jack).
+// A MIDI keyboard for tests: a JACK MIDI output port of the client "Ovelune Test", listed
+// as "<client>:<port name>". Needs a running JACK server (the test wrapper's --jack).
 class TestKeyboard
 {
 public:
@@ -19,22 +18,18 @@ public:
     TestKeyboard& operator=(const TestKeyboard&) = delete;
 
     bool IsOpen() const;
-    QString PortName() const { return portName; }
     // True when `listedName` (as an input device names it) is this keyboard's port.
     bool Names(const QString& listedName) const;
 
     void Send(const std::vector<unsigned char>& bytes);
-    // Sends, then waits with `arrived(milliseconds)`; sends again, up to `attempts` times in
-    // all, while it returns false. JACK drops a cycle's MIDI when a client runs late on a
-    // loaded machine, so a test that needs a message to arrive sends it this way.
+    // Sends until `arrived(milliseconds)` is true, `attempts` times at most: JACK drops a
+    // cycle's MIDI when a client runs late on a loaded machine.
     bool SendUntil(const std::vector<unsigned char>& bytes,
                    const std::function<bool(unsigned long)>& arrived, int attempts = 5);
     void NoteOn(int note, int velocity, int channel = 0);
     void NoteOff(int note, int velocity = 0, int channel = 0);
-    // Removes the port.
-    void Close();
-
 private:
+    void Close();
     struct Jack;
     QString portName;
     std::unique_ptr<Jack> jack;
