@@ -90,8 +90,8 @@ private slots:
     void readsChannelEventsInTimeOrder()
     {
         const QByteArray file =
-            Header(1, 2) + Track(H("00ff03822c") + QByteArray(300, 'n') + H("02903c40" "603e41" "00f0037e7ff7")) +
-            Track(H("01c005" "5fff510303d090"));
+            Header(1, 2) + Track(H("02903c40" "603e41" "00f0037e7ff7")) +
+            Track(H("00ff03822c") + QByteArray(300, 'n') + H("01c005" "5fff510303d090"));
         MidiStream stream;
         QVector<MidiFile::TempoChange> tempo;
         const Error error = Read(file, stream, &tempo);
