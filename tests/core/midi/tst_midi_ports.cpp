@@ -94,12 +94,13 @@ private slots:
         device->RemoveObserver(&log);
         const std::vector<MidiEvent> events = log.Events();
         QCOMPARE(int(events[1].GetMessage().GetByte(0)), 0x82);
-        // Seconds follow the wall clock; pulses (768 a second) carry the previous event's time.
+        // Seconds follow the wall clock, within what a loaded or instrumented machine delays a
+        // delivery; pulses (768 a second) carry the previous event's time.
         QCOMPARE(events[0].GetTimePulses(), 0u);
         for (int i = 1; i < 3; ++i) {
             const double gap = events[i].GetTime() - events[i - 1].GetTime();
             const double wallGap = (sentAt[i] - sentAt[i - 1]) / 1000.0;
-            QVERIFY2(std::fabs(gap - wallGap) < 0.2, qPrintable(QStringLiteral("%1 s against %2 s").arg(gap).arg(wallGap)));
+            QVERIFY2(std::fabs(gap - wallGap) < 0.5, qPrintable(QStringLiteral("%1 s against %2 s").arg(gap).arg(wallGap)));
             QCOMPARE(events[i].GetTimePulses(), static_cast<unsigned int>(events[i - 1].GetTime() * 768));
         }
         for (QThread* thread : log.Threads())
