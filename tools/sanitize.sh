@@ -71,8 +71,9 @@ run_asan() {
 tsan_dir="${OVELUNE_TSAN_DIR:-$here/build-tsan}"
 # What the ThreadSanitizer suite runs: the engine tests but the long JACK stress runs (at
 # ThreadSanitizer's speed they would take most of an hour; tst_midi_ports drives the same
-# input path), and the session tests.
-tsan_session='^(tst_app_settings|tst_session)$'
+# input path), and the store's tests. tst_session now also starts a second real program,
+# which has not been timed under ThreadSanitizer yet.
+tsan_session='^tst_app_settings$'
 tsan_skipped='^tst_ports_stress$'
 
 build_tsan() {
