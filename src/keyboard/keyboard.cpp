@@ -9,7 +9,6 @@
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPen>
 #include <QTextOption>
 #include <QVariant>
 #include <QtDebug>
@@ -238,10 +237,6 @@ int Keyboard::getKeyByPos(int x, int y) const
 
 void Keyboard::paint(QPainter* painter)
 {
-    painter->setPen(QPen(QBrush(textColor), 2, Qt::SolidLine));
-    painter->drawText(QRectF(0, 0, 300, 20),
-                      QStringLiteral("Mouse events are logged to the std application out"),
-                      QTextOption());
     painter->setRenderHint(QPainter::Antialiasing, true);
     for (int group = 0; group <= 8; ++group)
         drawOctave(group, painter);

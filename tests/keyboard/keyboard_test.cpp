@@ -167,6 +167,12 @@ private slots:
         render = item.render();
         for (int key = 0; key < 88; ++key)
             QVERIFY2(Shown(render, key) == Normal, qPrintable(QString::number(key)));
+        // The item's colour shows nowhere, not even in the gaps between scaled-down keys.
+        Probe small(QSizeF(1000, 100));
+        small.setProperty("color", QColor(Qt::blue));
+        const QImage blue = small.render();
+        small.setProperty("color", QColor(Qt::red));
+        QVERIFY(small.render() == blue);
     }
 };
 
