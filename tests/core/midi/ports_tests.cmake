@@ -5,6 +5,8 @@ endif()
 
 ovelune_add_test(tst_midi_ports SOURCES tst_midi_ports.cpp
     LIBS ovelune_core ovelune_test_support PkgConfig::JACK JACK TIMEOUT 200 LABELS engine jack)
+# The built-in synthesizer, rendered offline.
+ovelune_add_test(tst_synth SOURCES tst_synth.cpp LIBS ovelune_core ovelune_test_support TIMEOUT 300 LABELS engine)
 ovelune_add_test(tst_ports_backend SOURCES tst_ports_backend.cpp
     LIBS ovelune_core ovelune_test_support TIMEOUT 120 LABELS engine)
 ovelune_add_test(tst_ports_stress SOURCES tst_ports_stress.cpp
