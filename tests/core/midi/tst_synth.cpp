@@ -1,4 +1,5 @@
 // The built-in synthesizer, rendered offline and listened to.
+#include "core/instrument_names.h"
 #include "core/midi/midi_out_mac_device.h"
 
 #include "support/audio_measure.h"
@@ -81,6 +82,28 @@ private slots:
             QCOMPARE(Heard(synth, left), long(note));
             const double tail = PeakAfterStop(synth);
             QVERIFY2(tail < -90.0, qPrintable(QStringLiteral("note %1: %2 dBFS after Stop").arg(note).arg(tail)));
+        }
+    }
+
+    // Every instrument offered is heard at its own pitch low, in the middle and high up.
+    void everyOfferedInstrumentSoundsAtItsPitch_data()
+    {
+        QTest::addColumn<int>("program");
+        for (const OfferedInstrument& instrument : OfferedInstruments)
+            QTest::newRow(instrument.name) << instrument.program;
+    }
+    void everyOfferedInstrumentSoundsAtItsPitch()
+    {
+        QFETCH(int, program);
+        MidiOutMacDevice synth;
+        std::vector<float> left;
+        for (int note : {36, 60, 84}) {
+            synth.Stop();
+            synth.SendMessage(MidiMessage(ProgramChange, 0, static_cast<unsigned char>(program)));
+            Play(synth, note);
+            const double peak = Render(synth, 0.8, &left);
+            QVERIFY2(peak > -30.0, qPrintable(QStringLiteral("note %1 peaks at %2 dBFS").arg(note).arg(peak)));
+            QCOMPARE(Heard(synth, left), long(note));
         }
     }
 
