@@ -1,4 +1,4 @@
-import QtQuick 2.3
+import QtQuick 2.9
 import QtQuick.Controls 1.2
 import QtQuick.Controls.Styles 1.2
 import Keyboard 1.0
@@ -268,6 +268,18 @@ Rectangle {
             else
                 appmessenger.replayQuestion()
         }
+    }
+
+    // Space replays the note and Enter begins, as the button does while it is enabled.
+    Shortcut {
+        sequence: "Space"
+        enabled: replayButton.enabled && replayButton.sessionstarted
+        onActivated: replayButton.clicked()
+    }
+    Shortcut {
+        sequences: ["Return", "Enter"]
+        enabled: replayButton.enabled && !replayButton.sessionstarted
+        onActivated: replayButton.clicked()
     }
 
     // ---- header ----
@@ -616,17 +628,11 @@ Rectangle {
             color: rootrec.labelColor
         }
 
-        ComboBox {
-            id: mididev
-            objectName: "mdev"
-            x: midiLabel.x + midiLabel.width + 10
-            y: 10
-            width: 212
-            height: 37
-            // "midiListModel" is published right after loading; until then the list is empty.
-            model: typeof midiListModel !== "undefined" ? midiListModel : []
-            currentIndex: 0
-            style: ComboBoxStyle {
+        // The two fields share one look; they never keep the focus, so that Space and
+        // Enter always reach the shortcuts.
+        Component {
+            id: fieldStyle
+            ComboBoxStyle {
                 background: Rectangle {
                     color: rootrec.headerColor
                     Image {
@@ -649,7 +655,47 @@ Rectangle {
                 }
                 padding { left: 0; right: 0; top: 0; bottom: 0 }
             }
+        }
+
+        ComboBox {
+            id: mididev
+            objectName: "mdev"
+            x: midiLabel.x + midiLabel.width + 10
+            y: 10
+            width: 212
+            height: 37
+            activeFocusOnPress: false
+            // "midiListModel" is published right after loading; until then the list is empty.
+            // The application sets currentIndex to the input in use.
+            model: typeof midiListModel !== "undefined" ? midiListModel : []
+            currentIndex: 0
+            style: fieldStyle
             onHoveredChanged: rootrec.setPointer(hovered)
+            onActivated: appmessenger.selectInputDevice(index)
+        }
+
+        Text {
+            id: instrumentLabel
+            x: mididev.x + mididev.width + 20
+            anchors.verticalCenter: mididev.verticalCenter
+            text: "Instrument"
+            font.pixelSize: 14
+            color: rootrec.labelColor
+        }
+
+        ComboBox {
+            id: instrumentField
+            objectName: "instrument"
+            x: instrumentLabel.x + instrumentLabel.width + 10
+            y: mididev.y
+            width: 212
+            height: mididev.height
+            activeFocusOnPress: false
+            model: appmessenger.instrumentNames
+            currentIndex: appmessenger.instrumentIndex
+            style: fieldStyle
+            onHoveredChanged: rootrec.setPointer(hovered)
+            onActivated: appmessenger.selectInstrument(index)
         }
 
         Rectangle {

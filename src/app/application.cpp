@@ -77,6 +77,8 @@ Application::Application(int& argc, char** argv)
       stateTimerId(0),
       pendingState(Idle),
       keyboard(nullptr),
+      instrument(0),
+      replaying(false),
       firstQuestionPending(true)
 {
     setOrganizationName(QApplication::tr("Quorvex"));
@@ -102,6 +104,7 @@ Application::Application(int& argc, char** argv)
     connect(singleInstance.get(), SIGNAL(activationRequested()), this, SLOT(onActivationRequested()));
 
     appSettings = new AppSettings();
+    instrument = InstrumentChoice(appSettings->midiInstrument);
 
     RegisterQmlTypesOnce();
 
@@ -275,6 +278,9 @@ void Application::StartPlayBack()
     if (!appSettings->HasQuestionsLeft())
         return; // cannot happen: every path here follows a bound check or a new list
     const unsigned int note = appSettings->questions[appSettings->currentQuestion];
+    if (!replaying)
+        instrument.NextQuestion();
+    replaying = false;
     questionClock.start();
     PlayMidi(note, false);
     messenger->currentNote(appSettings->GetIndexForNote(note));
@@ -282,6 +288,7 @@ void Application::StartPlayBack()
 
 void Application::ReplayQuestion()
 {
+    replaying = true;
     StartPlayBack();
 }
 
@@ -404,8 +411,7 @@ void Application::initSound()
 {
     CreateSoundController();
     if (soundController) {
-        if (soundController->GetInputMidiDeviceCount() > 0)
-            soundController->SelectInputMidiDevice(static_cast<size_t>(0));
+        SelectStoredInputDevice();
         if (soundController->GetOutputMidiDeviceCount() > 0) {
             soundController->SelectOutputMidiDevice(static_cast<size_t>(0));
             outputDevice = soundController->GetOutputMidiDevice(0);
@@ -462,20 +468,58 @@ void Application::ReportLostInputDevice()
                  qPrintable(listenedDeviceName));
 }
 
+// The stored input when it is present, else input 0. A stored name whose device is absent
+// stays stored: the keyboard is taken up again when it comes back.
+void Application::SelectStoredInputDevice()
+{
+    if (soundController->GetInputMidiDeviceCount() == 0)
+        return;
+    if (appSettings->inputDevice.isEmpty() || !soundController->SelectInputMidiDevice(appSettings->inputDevice))
+        soundController->SelectInputMidiDevice(static_cast<size_t>(0));
+}
+
+void Application::ChooseInputDevice(int row)
+{
+    if (!soundController || row < 0 || size_t(row) >= soundController->GetInputMidiDeviceCount())
+        return;
+    soundController->SelectInputMidiDevice(static_cast<size_t>(row));
+    appSettings->inputDevice = soundController->GetInputMidiDevice(size_t(row))->GetName();
+    appSettings->SaveState();
+    ReconnectAnswerListener();
+    PublishDeviceLine();
+}
+
+void Application::ChooseInstrument(int row)
+{
+    int stored = 0;
+    if (!instrument.Choose(row, stored))
+        return;
+    appSettings->midiInstrument = static_cast<qint8>(stored);
+    appSettings->SaveState();
+}
+
+// One entry per input device, the selected one shown in the closed field.
 void Application::PublishDeviceLine()
 {
     QStringList line;
-    if (soundController && soundController->GetInputMidiDeviceCount() > 0)
-        line << tr("Using the %1 keyboard device").arg(soundController->GetInputMidiDevice(0)->GetName(), 0, QLatin1Char(' '));
-    else
+    const size_t count = soundController ? soundController->GetInputMidiDeviceCount() : 0;
+    for (size_t i = 0; i < count; ++i)
+        line << tr("Using the %1 keyboard device").arg(soundController->GetInputMidiDevice(i)->GetName(), 0, QLatin1Char(' '));
+    if (line.isEmpty())
         line << tr("No MIDI found");
     view.rootContext()->setContextProperty(QStringLiteral("midiListModel"), QVariant::fromValue(line));
+    const size_t selected = soundController ? soundController->GetSelectedInputMidiDevice() : 0;
+    QQuickItem* root = view.rootObject();
+    if (QObject* field = root ? root->findChild<QObject*>(QStringLiteral("mdev")) : nullptr)
+        field->setProperty("currentIndex", selected < count ? int(selected) : 0);
 }
 
 void Application::PlayMidi(unsigned int note, bool keyEcho)
 {
     const unsigned char key = static_cast<unsigned char>(note);
     boost::shared_ptr<Core::MidiStream> stream(new Core::MidiStream);
+    const auto program = static_cast<unsigned char>(instrument.Program());
+    stream->AddEvent(Core::MidiEvent(Core::MidiMessage(Core::ProgramChange, 0, program), 0, 0.0));
     stream->AddEvent(Core::MidiEvent(Core::MidiMessage(Core::NoteOn, 0, key, 96), 0, 0.0));
     stream->AddEvent(
         Core::MidiEvent(Core::MidiMessage(Core::NoteOff, 0, key, 96), 0, keyEcho ? keyEchoSeconds : questionNoteSeconds));
@@ -542,11 +586,11 @@ void Application::deviceDetectionHandler()
 void Application::updateDevices()
 {
     // The re-enumeration released the input devices the listener observed: attach it to
-    // input 0 of the new list, as at start-up. The output side and the player stay.
+    // the stored input or input 0 of the new list, as at start-up. The output side and the
+    // player stay.
     if (!soundController)
         return;
-    if (soundController->GetInputMidiDeviceCount() > 0)
-        soundController->SelectInputMidiDevice(static_cast<size_t>(0));
+    SelectStoredInputDevice();
     ReportLostInputDevice();
     ReconnectAnswerListener();
     PublishDeviceLine();

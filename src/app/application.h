@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/instrument_choice.h"
 #include "core/midi/midi.h"
 #include "core/midi/midi_connector.h"
 #include "core/midi/subject.h"
@@ -78,6 +79,12 @@ public:
     AppSettings* GetAppSettings() const { return appSettings; }
     Keyboard* GetKeyboard() const { return keyboard; }
     QQuickView& GetView() { return view; }
+    // The learner's choices, from the interface: the MIDI input answers come from (a row
+    // of the device list) and the instrument (a row of Core::OfferedInstruments, then the
+    // changing instrument). Both are stored; a row out of range changes nothing.
+    void ChooseInputDevice(int row);
+    void ChooseInstrument(int row);
+    int InstrumentRow() const { return instrument.Row(); }
     // The device the notes are played on; empty when there is none.
     boost::shared_ptr<Core::MidiOutDevice> GetOutputDevice() const { return outputDevice; }
 
@@ -125,6 +132,7 @@ private:
     void CreateSoundController();
     void reconnectDevices();
     void ReconnectAnswerListener();
+    void SelectStoredInputDevice();
     void PublishDeviceLine();
     void PlayMidi(unsigned int note, bool keyEcho);
     void StopMidi();
@@ -151,6 +159,8 @@ private:
     boost::shared_ptr<Core::MidiAnswerListener> answerListener;
     Keyboard* keyboard;
     QString listenedDeviceName; // the input device answers come from; empty when none
+    InstrumentChoice instrument;
+    bool replaying; // the note about to play is the current question's again
 
     bool firstQuestionPending; // the first question after start-up plays at once
     QElapsedTimer questionClock; // started when a question note starts

@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "core/instrument_names.h"
 
 #include <QMetaObject>
 
@@ -127,6 +128,31 @@ void QMLMessenger::replayQuestion()
 {
     if (application)
         application->ReplayQuestion();
+}
+
+void QMLMessenger::selectInputDevice(int row)
+{
+    if (application)
+        application->ChooseInputDevice(row);
+}
+
+void QMLMessenger::selectInstrument(int row)
+{
+    if (application)
+        application->ChooseInstrument(row);
+}
+
+QStringList QMLMessenger::getInstrumentNames() const
+{
+    QStringList names;
+    for (std::size_t row = 0; row <= Core::OfferedInstrumentCount; ++row)
+        names << Core::GetInstrumentName(row);
+    return names;
+}
+
+int QMLMessenger::getInstrumentIndex() const
+{
+    return application ? application->InstrumentRow() : 0;
 }
 
 void QMLMessenger::changeCursor(QVariant cursor)

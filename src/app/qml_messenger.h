@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <QVariant>
 
 class Application;
@@ -18,6 +19,9 @@ class QMLMessenger : public QObject
     Q_PROPERTY(int maturityLevel READ getMaturityLevel WRITE setMaturityLevel)
     Q_PROPERTY(int correctCount READ getCorrectCount)
     Q_PROPERTY(int incorrectCount READ getIncorrectCount)
+    // The instruments the learner may choose, and the row of the chosen one.
+    Q_PROPERTY(QStringList instrumentNames READ getInstrumentNames CONSTANT)
+    Q_PROPERTY(int instrumentIndex READ getInstrumentIndex)
 
 public:
     explicit QMLMessenger(QObject* parent = nullptr);
@@ -37,6 +41,8 @@ public:
     void setMaturityLevel(int level);
     int getCorrectCount() const;
     int getIncorrectCount() const;
+    QStringList getInstrumentNames() const;
+    int getInstrumentIndex() const;
 
     // Calls into the interface's root item.
     void currentNote(unsigned int noteIndex);
@@ -50,6 +56,9 @@ public slots:
     // the stored level.
     void continueSession();
     void replayQuestion();
+    // A row of "midiListModel", and a row of instrumentNames.
+    void selectInputDevice(int row);
+    void selectInstrument(int row);
     void changeCursor(QVariant cursor);
     void hideWindow();
     void showCompanyWebsite();

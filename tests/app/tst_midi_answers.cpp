@@ -6,20 +6,26 @@
 
 namespace {
 
-bool Names(const QStringList& line, const TestKeyboard& keyboard)
+const char* const Answered = "onAnswerRecieved";
+
+// The row of the device list that names the keyboard, -1 when none does.
+int Row(const QStringList& line, const TestKeyboard& keyboard)
 {
     const QString prefix = "Using the ", suffix = " keyboard device";
-    return line.size() == 1 && line[0].startsWith(prefix) && line[0].endsWith(suffix)
-           && keyboard.Names(line[0].mid(prefix.size(), line[0].size() - prefix.size() - suffix.size()));
+    for (int row = 0; row < line.size(); ++row)
+        if (line[row].startsWith(prefix) && line[row].endsWith(suffix)
+            && keyboard.Names(line[row].mid(prefix.size(), line[row].size() - prefix.size() - suffix.size())))
+            return row;
+    return -1;
 }
 
 // Plays until one more answer is judged: JACK drops a late cycle's MIDI on a loaded machine.
 bool Answer(TestKeyboard& keyboard, const Recorder& rec, unsigned int note, int channel = 0)
 {
-    const int before = rec.Count("onAnswerRecieved");
+    const int before = rec.Count(Answered);
     const std::vector<unsigned char> noteOn{static_cast<unsigned char>(0x90 | channel), static_cast<unsigned char>(note), 90};
     return keyboard.SendUntil(noteOn, [&](unsigned long ms) {
-        return QTest::qWaitFor([&] { return rec.Count("onAnswerRecieved") > before; }, int(ms));
+        return QTest::qWaitFor([&] { return rec.Count(Answered) > before; }, int(ms));
     });
 }
 
@@ -30,34 +36,59 @@ class TestMidiAnswers : public QObject
     Q_OBJECT
 
 private slots:
-    void keyboardComesAndGoes()
+    // Two keyboards: the chosen one alone answers, at every start and whenever it comes
+    // back; while it is away input 0 answers and its name stays stored; with none, the mouse.
+    void chosenKeyboardAnswers()
     {
         qputenv("OVELUNE_MIDI_API", "jack");
         ResetStore();
-        std::unique_ptr<TestKeyboard> keyboard(new TestKeyboard);
-        QVERIFY(keyboard->IsOpen());
+        std::unique_ptr<TestKeyboard> first(new TestKeyboard("First")), second(new TestKeyboard("Second"));
+        QVERIFY(first->IsOpen() && second->IsOpen());
+        QString chosen;
+        {
+            AppUnderTest t;
+            QCOMPARE(t.DeviceLine().size(), 2);
+            QCOMPARE(t.Window("mdev", "currentIndex").toInt(), 0);
+            messenger->selectInputDevice(Row(t.DeviceLine(), *second));
+            QCOMPARE(t.Window("mdev", "currentIndex").toInt(), Row(t.DeviceLine(), *second));
+            QTRY_VERIFY(OnDisk("GlobalSetting/InputDevice").toString().endsWith(":Second"));
+            chosen = OnDisk("GlobalSetting/InputDevice").toString();
+            messenger->startNewSession(1);
+            first->Send({0x90, static_cast<unsigned char>(t.Asked() + 1), 90}); // not listened to
+            QTest::qWait(300);
+            QVERIFY(Answer(*second, *t.rec, t.Asked(), 3));
+            QCOMPARE(t.rec->Count(Answered), 1);
+            QCOMPARE(t.rec->Last(Answered).args[0], QVariant(true));
+        }
         AppUnderTest t;
-        QVERIFY2(Names(t.DeviceLine(), *keyboard), qPrintable(t.DeviceLine().join('|')));
+        QVERIFY(Row(t.DeviceLine(), *second) >= 0);
+        QCOMPARE(t.Window("mdev", "currentIndex").toInt(), Row(t.DeviceLine(), *second));
         messenger->startNewSession(1);
-        QVERIFY(Answer(*keyboard, *t.rec, t.Asked(), 3));
-        QCOMPARE(t.rec->Last("onAnswerRecieved").args[0], QVariant(true));
+        QVERIFY(Answer(*second, *t.rec, t.Asked()));
 
-        // Unplugged: the line says so, and the mouse still answers.
-        keyboard.reset();
-        QTRY_COMPARE_WITH_TIMEOUT(t.DeviceLine(), QStringList{"No MIDI found"}, 15000);
+        second.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(t.DeviceLine().size(), 1, 15000);
+        QCOMPARE(Row(t.DeviceLine(), *first), 0);
         QTRY_COMPARE_WITH_TIMEOUT(t.app->GetState(), Application::PlayingQuestion, 5000);
-        t.Click(int(t.Asked()) - 21);
-        QCOMPARE(t.rec->Count("onAnswerRecieved"), 2);
+        QVERIFY(Answer(*first, *t.rec, t.Asked()));
+        QCOMPARE(OnDisk("GlobalSetting/InputDevice").toString(), chosen);
 
-        // Plugged in again: named again, and its notes answer again.
-        keyboard.reset(new TestKeyboard);
-        QVERIFY(keyboard->IsOpen());
-        QTRY_VERIFY_WITH_TIMEOUT(Names(t.DeviceLine(), *keyboard), 15000);
+        second.reset(new TestKeyboard("Second"));
+        QTRY_COMPARE_WITH_TIMEOUT(t.DeviceLine().size(), 2, 15000);
+        QCOMPARE(t.Window("mdev", "currentIndex").toInt(), Row(t.DeviceLine(), *second));
         QTRY_COMPARE_WITH_TIMEOUT(t.app->GetState(), Application::PlayingQuestion, 5000);
         const unsigned int wrong = t.Asked() + 1;
-        QVERIFY(Answer(*keyboard, *t.rec, wrong));
-        QCOMPARE(t.rec->Last("onAnswerRecieved").args[0], QVariant(false));
+        QVERIFY(Answer(*second, *t.rec, wrong));
+        QCOMPARE(t.rec->Last(Answered).args[0], QVariant(false));
         QCOMPARE(t.Lit(3), QVector<int>{int(wrong) - 21});
+
+        first.reset();
+        second.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(t.DeviceLine(), QStringList{"No MIDI found"}, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(t.app->GetState(), Application::PlayingQuestion, 5000);
+        const int answers = t.rec->Count(Answered);
+        t.Click(int(t.Asked()) - 21);
+        QCOMPARE(t.rec->Count(Answered), answers + 1);
     }
 };
 

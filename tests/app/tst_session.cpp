@@ -4,13 +4,16 @@
 #include "app_harness.h"
 
 #include "app/single_instance.h"
+#include "core/instrument_names.h"
 #include "core/midi/midi_out_mac_device.h"
+#include "support/event_log.h"
 #include "support/pitch_detector.h"
 
 #include <QCryptographicHash>
 #include <QLocalSocket>
 #include <QProcess>
 
+#include <set>
 #include <thread>
 
 namespace {
@@ -59,6 +62,23 @@ QByteArray StoreDigest()
     QFile file(StoreFile());
     return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1)
                                           : QByteArray();
+}
+
+// The program each note-on was given by a program change on its channel just before it;
+// -1 for a note-on without one.
+std::vector<int> Programs(const EventLog& log)
+{
+    std::vector<int> programs;
+    const std::vector<Core::MidiEvent> events = log.Events();
+    for (size_t i = 0; i < events.size(); ++i) {
+        const Core::MidiMessage& note = events[i].GetMessage();
+        if (!note.IsNoteAudible())
+            continue;
+        const Core::MidiMessage* before = i > 0 ? &events[i - 1].GetMessage() : nullptr;
+        const bool given = before && before->GetCommand() == Core::ProgramChange && before->GetChannel() == note.GetChannel();
+        programs.push_back(given ? before->GetByte(1) : -1);
+    }
+    return programs;
 }
 
 } // namespace
@@ -195,6 +215,64 @@ private slots:
         QCOMPARE(t.rec->Count("onMaturityLevelChanged"), 0);
         QCOMPARE(t.app->GetState(), Application::ShowingResults);
         QCOMPARE(model.maturityLevel, 12u);
+    }
+
+    // Every note sounds with the chosen instrument, the key echo too. A stored program that
+    // is not offered plays the piano and stays stored until the learner chooses; the
+    // changing instrument varies from question to question, not for a replay.
+    void notesPlayWithTheChosenInstrument()
+    {
+        QSettings(StoreFile(), QSettings::IniFormat).setValue("GlobalSetting/MidiInstrument", 5);
+        AppUnderTest t;
+        EventLog log;
+        t.app->GetOutputDevice()->AddObserver(&log);
+        messenger->startNewSession(1);
+        t.Click(int(t.Asked()) - 21);
+        QTRY_VERIFY(Programs(log).size() >= 2);
+        QCOMPARE(Programs(log)[0] + Programs(log)[1], 0);
+        QCOMPARE(t.Window("instrument", "currentIndex").toInt(), 0);
+        QCOMPARE(OnDisk("GlobalSetting/MidiInstrument").toInt(), 5);
+
+        messenger->selectInstrument(Core::OfferedInstrumentIndex(40));
+        QTRY_COMPARE(OnDisk("GlobalSetting/MidiInstrument").toInt(), 40);
+        messenger->replayQuestion();
+        QTRY_COMPARE(Programs(log).back(), 40);
+
+        messenger->selectInstrument(int(Core::OfferedInstrumentCount));
+        QTRY_COMPARE(OnDisk("GlobalSetting/MidiInstrument").toInt(), -1);
+        std::set<int> programs;
+        for (int question = 0; question < 10; ++question) {
+            const size_t notes = Programs(log).size();
+            messenger->startNewSession(1);
+            QTRY_VERIFY_WITH_TIMEOUT(Programs(log).size() > notes, 5000);
+            programs.insert(Programs(log).back());
+        }
+        QVERIFY2(programs.size() >= 3 && !programs.count(-1), qPrintable(QString::number(programs.size())));
+        const size_t notes = Programs(log).size();
+        messenger->replayQuestion();
+        QTRY_VERIFY(Programs(log).size() > notes);
+        QCOMPARE(Programs(log)[notes], Programs(log)[notes - 1]);
+        t.app->GetOutputDevice()->RemoveObserver(&log);
+    }
+
+    // Enter begins and Space replays, as the button does; not while the help is open.
+    void keysBeginAndReplay()
+    {
+        ResetStore(true);
+        AppUnderTest t;
+        QQuickView& view = t.app->GetView();
+        view.requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QTest::keyClick(&view, Qt::Key_Return);
+        t.ClickItem("helpCloseTextButton");
+        QTRY_VERIFY(t.Window("Keyboard", "visible").toBool());
+        QTest::keyClick(&view, Qt::Key_Space);
+        QCOMPARE(t.rec->Count(Note), 0);
+        QTest::keyClick(&view, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(t.rec->Count(Note), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(t.Window("replaySound", "enabled").toBool(), 10000);
+        QTest::keyClick(&view, Qt::Key_Space);
+        QCOMPARE(t.rec->Count(Note), 2);
     }
 
     void choicesInTheWindowAreKept()
