@@ -16,7 +16,7 @@ const struct {
 
 // Header buttons: a light glyph on the slate header; hovering lights a soft disc
 // behind it, pressing sinks the disc.
-enum class Glyph { Help, Minimise, Close };
+enum class Glyph { Help, Statistics, Minimise, Close };
 
 QImage headerButton(Glyph glyph, Look look)
 {
@@ -51,6 +51,12 @@ QImage headerButton(Glyph glyph, Look look)
         p.drawEllipse(QPointF(18.5, 24.6), 1.5, 1.5);
         break;
     }
+    case Glyph::Statistics: // three bars on a base line
+        p.drawLine(QPointF(11.5, 26.0), QPointF(25.5, 26.0));
+        p.drawLine(QPointF(14.5, 22.5), QPointF(14.5, 19.0));
+        p.drawLine(QPointF(18.5, 22.5), QPointF(18.5, 12.0));
+        p.drawLine(QPointF(22.5, 22.5), QPointF(22.5, 16.0));
+        break;
     case Glyph::Minimise:
         p.drawLine(QPointF(12.5, 23.5), QPointF(24.5, 23.5));
         break;
@@ -252,7 +258,7 @@ void addChromeArt(ArtworkFiles& files)
     const struct {
         const char* name;
         Glyph glyph;
-    } headerButtons[] = {{"help", Glyph::Help}, {"min", Glyph::Minimise}, {"close", Glyph::Close}};
+    } headerButtons[] = {{"help", Glyph::Help}, {"stats", Glyph::Statistics}, {"min", Glyph::Minimise}, {"close", Glyph::Close}};
     for (const auto& button : headerButtons)
         for (const auto& l : looks)
             files.append({QStringLiteral("btn_%1_%2.png").arg(button.name, l.suffix), headerButton(button.glyph, l.look), {}});
