@@ -692,7 +692,7 @@ Rectangle {
             height: mididev.height
             activeFocusOnPress: false
             model: appmessenger.instrumentNames
-            currentIndex: appmessenger.instrumentIndex
+            Component.onCompleted: currentIndex = appmessenger.instrumentIndex
             style: fieldStyle
             onHoveredChanged: rootrec.setPointer(hovered)
             onActivated: appmessenger.selectInstrument(index)

@@ -1,11 +1,13 @@
 #include "app/application.h"
 #include "app/first_frame_report.h"
 #include "app/paced_animation_driver.h"
+#include "app/quit_on_signal.h"
 #include "app/scene_graph_choice.h"
 #include "core/midi/midi_out_mac_device.h"
 
 int main(int argc, char** argv)
 {
+    QuitOnSignal::Catch();
     const bool drawnInSoftware = ChooseSceneGraph();
     // The synthesizer loads while Qt starts and the window loads: ready by the first frame.
     const Core::MidiOutMacDevice::Preparation synthesizer;
@@ -14,6 +16,7 @@ int main(int argc, char** argv)
         Application application(argc, argv);
         if (!application.IsPrimary())
             return application.StartUpExitCode(); // another program has the store
+        const QuitOnSignal quitOnSignal;
         if (drawnInSoftware)
             (new PacedAnimationDriver(&application))->install();
         ReportFirstFrameIfAsked(application.GetView());

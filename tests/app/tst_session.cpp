@@ -13,6 +13,8 @@
 #include <QLocalSocket>
 #include <QProcess>
 
+#include <csignal>
+#include <cstring>
 #include <set>
 #include <thread>
 
@@ -40,11 +42,16 @@ QStringList Cells(const AppUnderTest& t)
     return colors;
 }
 
-std::unique_ptr<QProcess> StartProgram()
+std::unique_ptr<QProcess> StartProgram(const QString& audioFile = QString())
 {
     std::unique_ptr<QProcess> program(new QProcess);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("OVELUNE_MIDI_API", "none");
+    if (!audioFile.isEmpty()) {
+        environment.insert("OVELUNE_AUDIO_DRIVER", "file");
+        environment.insert("OVELUNE_AUDIO_FILE", audioFile);
+        environment.insert("OVELUNE_START_SESSION", "1");
+    }
     program->setProcessEnvironment(environment);
     program->start(QStringLiteral(OVELUNE_BINARY), QStringList());
     return program;
@@ -316,6 +323,33 @@ private slots:
         QVERIFY(second->readAllStandardError().contains("Ovelune is already running"));
         QTRY_VERIFY_WITH_TIMEOUT(!(t.app->GetView().windowStates() & Qt::WindowMinimized), 5000);
         QCOMPARE(StoreDigest(), stored);
+    }
+
+    // Ctrl-C and SIGTERM end the program as its close button does: the sound it wrote to a
+    // file is complete, its header counting every byte.
+    void signalsCloseCleanly_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+    }
+    void signalsCloseCleanly()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir dir;
+        const QString wav = dir.filePath("notes.wav");
+        std::unique_ptr<QProcess> program = StartProgram(wav);
+        QTRY_VERIFY_WITH_TIMEOUT(SomeoneListens() && QFileInfo(wav).size() > 44, 20000);
+        ::kill(pid_t(program->processId()), signal);
+        QVERIFY(program->waitForFinished(20000));
+        QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program->exitCode(), 0);
+        QFile file(wav);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray header = file.read(44);
+        quint32 dataBytes = 0;
+        std::memcpy(&dataBytes, header.constData() + 40, 4);
+        QCOMPARE(qint64(dataBytes), file.size() - 44);
     }
 };
 
