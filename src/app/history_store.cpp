@@ -1,0 +1,586 @@
+#include "app/history_store.h"
+
+#include "core/music_names.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+const char* const FileName = "history.sqlite";
+const char* const CsvHeader =
+    "time,level,session,question,asked,asked_name,answered,answered_name,right,input,response_ms,instrument\n";
+const qint64 DayMs = 86400000;
+
+// SQLite's primary result codes that mean the file itself is unusable, so a fresh one is
+// the way on.
+const int SqliteReadOnly = 8;
+const int SqliteCorrupt = 11;
+const int SqliteNotADatabase = 26;
+
+std::atomic<unsigned int> connectionCounter{0};
+
+QString NextConnectionName(const char* kind)
+{
+    return QStringLiteral("ovelune-history-%1-%2").arg(QLatin1String(kind)).arg(connectionCounter.fetch_add(1));
+}
+
+QString Native(const QString& file)
+{
+    return QDir::toNativeSeparators(file);
+}
+
+QString ErrorText(const QSqlError& error)
+{
+    const QString text = error.databaseText();
+    return text.isEmpty() ? error.text() : text;
+}
+
+int ErrorCode(const QSqlError& error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+bool Exec(QSqlQuery& query, const QString& sql, QString* reason, int* code = nullptr)
+{
+    if (query.exec(sql))
+        return true;
+    *reason = ErrorText(query.lastError());
+    if (code)
+        *code = ErrorCode(query.lastError());
+    return false;
+}
+
+// Runs `read` on a read-only connection of this thread's own that exists only meanwhile.
+template <typename Read>
+bool WithReadConnection(const QString& path, QString* reason, Read read)
+{
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        *reason = QStringLiteral("it is a folder");
+        return false;
+    }
+    const QString name = NextConnectionName("read");
+    bool ok = false;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        database.setDatabaseName(path);
+        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!database.open()) {
+            *reason = ErrorText(database.lastError());
+        } else {
+            QSqlQuery query(database);
+            query.setForwardOnly(true);
+            ok = read(query);
+            if (!ok)
+                *reason = ErrorText(query.lastError());
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+// Formats UTC milliseconds as 2026-12-07T01:30:00.123Z; by hand, since a QDateTime per
+// field would dominate the export of a long history.
+void AppendIsoTime(QByteArray& out, qint64 ms)
+{
+    qint64 days = ms / DayMs;
+    qint64 rest = ms % DayMs;
+    if (rest < 0) {
+        rest += DayMs;
+        --days;
+    }
+    const QDate date = QDate(1970, 1, 1).addDays(days);
+    char text[48];
+    const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", date.year(),
+                                     date.month(), date.day(), static_cast<int>(rest / 3600000),
+                                     static_cast<int>(rest / 60000 % 60), static_cast<int>(rest / 1000 % 60),
+                                     static_cast<int>(rest % 1000));
+    out.append(text, length);
+}
+
+} // namespace
+
+QString HistoryStore::DefaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/')
+           + QLatin1String(FileName);
+}
+
+HistoryStore::HistoryStore(const QString& path)
+    : path(path), connectionName(NextConnectionName("write")), writer(&HistoryStore::Run, this)
+{
+}
+
+HistoryStore::~HistoryStore()
+{
+    {
+        std::lock_guard<std::mutex> lock(queueLock);
+        stopping = true;
+    }
+    queueChanged.notify_one();
+    writer.join();
+}
+
+void HistoryStore::RecordAnswer(const HistoryAnswer& answer)
+{
+    {
+        std::lock_guard<std::mutex> lock(queueLock);
+        queued.emplace_back(answer);
+        ++queuedCount;
+    }
+    queueChanged.notify_one();
+}
+
+void HistoryStore::RecordSession(const HistorySession& session)
+{
+    {
+        std::lock_guard<std::mutex> lock(queueLock);
+        queued.emplace_back(session);
+        ++queuedCount;
+    }
+    queueChanged.notify_one();
+}
+
+void HistoryStore::Flush()
+{
+    std::unique_lock<std::mutex> lock(queueLock);
+    const quint64 target = queuedCount;
+    written.wait(lock, [&] { return doneCount >= target; });
+}
+
+QString HistoryStore::Problem() const
+{
+    std::lock_guard<std::mutex> lock(problemLock);
+    return problem;
+}
+
+QString HistoryStore::Path() const
+{
+    return path;
+}
+
+void HistoryStore::Run()
+{
+    Open();
+    std::unique_lock<std::mutex> lock(queueLock);
+    for (;;) {
+        queueChanged.wait(lock, [this] { return !queued.empty() || stopping; });
+        if (queued.empty())
+            break; // stopping, and everything is written
+        std::vector<Item> batch;
+        batch.swap(queued);
+        const quint64 upto = queuedCount;
+        lock.unlock();
+        Write(batch);
+        lock.lock();
+        doneCount = upto;
+        written.notify_all();
+    }
+    lock.unlock();
+    CloseConnection();
+}
+
+void HistoryStore::Open()
+{
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    if (!QDir().mkpath(folder)) {
+        Report(QStringLiteral("Ovelune: the practice history %1 cannot be created (the folder %2 cannot be made). "
+                              "Make sure it can be (or set XDG_DATA_HOME to a folder you can write to); until "
+                              "then training goes on but answers are not recorded.")
+                   .arg(Native(path), Native(folder)));
+        return;
+    }
+    QString reason;
+    if (info.isDir()) {
+        reason = QStringLiteral("it is a folder");
+    } else {
+        const bool existed = info.exists();
+        const Opening opening = OpenConnection(&reason);
+        if (opening == Opening::Ready) {
+            recording = true;
+            return;
+        }
+        CloseConnection();
+        if (opening == Opening::Newer) {
+            Report(QStringLiteral("Ovelune: the practice history %1 was written by a newer Ovelune (its version is "
+                                  "%2, this one knows up to %3). It is left as it is, and answers are not recorded.")
+                       .arg(Native(path), reason)
+                       .arg(SchemaVersion));
+            return;
+        }
+        if (!existed) {
+            Report(QStringLiteral("Ovelune: the practice history %1 cannot be created (%2). Make sure %3 is a folder "
+                                  "you can write to (or set XDG_DATA_HOME to one); until then training goes on but "
+                                  "answers are not recorded.")
+                       .arg(Native(path), reason, Native(folder)));
+            return;
+        }
+    }
+    recording = MoveAside(reason);
+}
+
+HistoryStore::Opening HistoryStore::OpenConnection(QString* reason)
+{
+    database.reset(new QSqlDatabase(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName)));
+    database->setDatabaseName(path);
+    if (!database->open()) {
+        *reason = ErrorText(database->lastError());
+        return Opening::Failed;
+    }
+    QSqlQuery query(*database);
+    // Version and check come before anything that writes: a newer history stays untouched,
+    // a damaged one is moved aside as it was found.
+    if (!Exec(query, QStringLiteral("PRAGMA user_version"), reason))
+        return Opening::Failed;
+    const int version = query.next() ? query.value(0).toInt() : 0;
+    if (version > SchemaVersion) {
+        *reason = QString::number(version);
+        return Opening::Newer;
+    }
+    if (!Exec(query, QStringLiteral("PRAGMA quick_check"), reason))
+        return Opening::Failed;
+    const QString check = query.next() ? query.value(0).toString() : QString();
+    if (check != QLatin1String("ok")) {
+        *reason = QStringLiteral("its check found: %1").arg(check);
+        return Opening::Failed;
+    }
+    // In write-ahead-log mode NORMAL loses nothing committed when the process is killed.
+    if (!Exec(query, QStringLiteral("PRAGMA journal_mode=WAL"), reason)
+        || !Exec(query, QStringLiteral("PRAGMA synchronous=NORMAL"), reason)
+        || !Exec(query, QStringLiteral("BEGIN IMMEDIATE"), reason))
+        return Opening::Failed;
+    QStringList steps;
+    if (version == 0) {
+        steps << QStringLiteral("CREATE TABLE IF NOT EXISTS answers(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, "
+                                "level INTEGER NOT NULL, session INTEGER NOT NULL, question INTEGER NOT NULL, "
+                                "asked INTEGER NOT NULL, answered INTEGER NOT NULL, \"right\" INTEGER NOT NULL, "
+                                "input INTEGER NOT NULL, response_ms INTEGER NOT NULL, "
+                                "instrument INTEGER NOT NULL DEFAULT 0)")
+              << QStringLiteral("CREATE TABLE IF NOT EXISTS sessions(session INTEGER PRIMARY KEY, "
+                                "\"end\" INTEGER NOT NULL, level INTEGER NOT NULL, \"right\" INTEGER NOT NULL, "
+                                "total INTEGER NOT NULL, next_level INTEGER NOT NULL)");
+    } else if (version == 1) {
+        steps << QStringLiteral("ALTER TABLE answers ADD COLUMN instrument INTEGER NOT NULL DEFAULT 0");
+    }
+    steps << QStringLiteral("CREATE INDEX IF NOT EXISTS answers_time ON answers(time)")
+          // Written even when unchanged: a file that cannot be written shows it here.
+          << QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion);
+    for (const QString& step : steps) {
+        if (!Exec(query, step, reason)) {
+            query.exec(QStringLiteral("ROLLBACK"));
+            return Opening::Failed;
+        }
+    }
+    if (!Exec(query, QStringLiteral("COMMIT"), reason)) {
+        query.exec(QStringLiteral("ROLLBACK"));
+        return Opening::Failed;
+    }
+
+    insertAnswer.reset(new QSqlQuery(*database));
+    insertSession.reset(new QSqlQuery(*database));
+    if (!insertAnswer->prepare(QStringLiteral(
+            "INSERT INTO answers(time, level, session, question, asked, answered, \"right\", input, response_ms, "
+            "instrument) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
+        || !insertSession->prepare(QStringLiteral("INSERT OR REPLACE INTO sessions(session, \"end\", level, "
+                                                  "\"right\", total, next_level) VALUES(?, ?, ?, ?, ?, ?)"))) {
+        *reason = ErrorText(insertAnswer->lastError().isValid() ? insertAnswer->lastError()
+                                                                 : insertSession->lastError());
+        return Opening::Failed;
+    }
+    return Opening::Ready;
+}
+
+void HistoryStore::CloseConnection()
+{
+    insertAnswer.reset();
+    insertSession.reset();
+    if (database) {
+        database->close();
+        database.reset();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+bool HistoryStore::MoveAside(const QString& reason)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = path + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
+        Report(QStringLiteral("Ovelune: the practice history %1 could not be read (%2) and cannot be moved aside "
+                              "(%3). Training goes on, but answers are not recorded.")
+                   .arg(Native(path), reason, QString::fromLocal8Bit(std::strerror(errno))));
+        return false;
+    }
+    // Its log goes with it: replayed into the fresh file, it would damage that one too.
+    for (const QLatin1String suffix : {QLatin1String("-wal"), QLatin1String("-shm")}) {
+        if (QFileInfo::exists(path + suffix) && !QFile::rename(path + suffix, aside + suffix))
+            QFile::remove(path + suffix);
+    }
+    QString freshReason;
+    if (OpenConnection(&freshReason) != Opening::Ready) {
+        CloseConnection();
+        Report(QStringLiteral("Ovelune: the practice history %1 could not be read (%2); it was moved aside as %3, "
+                              "but a new history cannot be created (%4). Training goes on, but answers are not "
+                              "recorded.")
+                   .arg(Native(path), reason, Native(aside), freshReason));
+        return false;
+    }
+    Report(QStringLiteral("Ovelune: the practice history %1 could not be read (%2); it was moved aside as %3 and a "
+                          "new history was started.")
+               .arg(Native(path), reason, Native(aside)));
+    return true;
+}
+
+void HistoryStore::Write(const std::vector<Item>& batch)
+{
+    if (!recording)
+        return;
+    QString reason;
+    int code = 0;
+    if (TryWrite(batch, &reason, &code))
+        return;
+    if (code == SqliteCorrupt || code == SqliteNotADatabase || code == SqliteReadOnly) {
+        CloseConnection();
+        recording = MoveAside(reason);
+        if (!recording || TryWrite(batch, &reason, &code))
+            return;
+    }
+    if (!reportedWriteTrouble) {
+        reportedWriteTrouble = true;
+        Report(QStringLiteral("Ovelune: answers could not be added to the practice history %1 (%2); those "
+                              "answers are not recorded.")
+                   .arg(Native(path), reason));
+    }
+}
+
+bool HistoryStore::TryWrite(const std::vector<Item>& batch, QString* reason, int* code)
+{
+    QSqlQuery query(*database);
+    if (!Exec(query, QStringLiteral("BEGIN IMMEDIATE"), reason, code))
+        return false;
+    for (const Item& item : batch) {
+        QSqlQuery* insert = nullptr;
+        if (const HistoryAnswer* a = std::get_if<HistoryAnswer>(&item)) {
+            insert = insertAnswer.get();
+            const QVariant values[] = {a->timeMs,   a->level,        a->session,          a->question,
+                                       a->asked,    a->answered,     a->right ? 1 : 0,    a->midi ? 1 : 0,
+                                       a->responseMs, a->instrument};
+            for (int i = 0; i < 10; ++i)
+                insert->bindValue(i, values[i]);
+        } else {
+            const HistorySession& s = std::get<HistorySession>(item);
+            insert = insertSession.get();
+            const QVariant values[] = {s.session, s.endMs, s.level, s.right, s.total, s.nextLevel};
+            for (int i = 0; i < 6; ++i)
+                insert->bindValue(i, values[i]);
+        }
+        if (!insert->exec()) {
+            *reason = ErrorText(insert->lastError());
+            *code = ErrorCode(insert->lastError());
+            query.exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    if (!Exec(query, QStringLiteral("COMMIT"), reason, code)) {
+        query.exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    return true;
+}
+
+void HistoryStore::Report(const QString& message)
+{
+    {
+        std::lock_guard<std::mutex> lock(problemLock);
+        if (!problem.isEmpty())
+            return;
+        problem = message;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+bool HistoryStore::ReadAnswersInto(const QString& path, qint64 sinceMs, std::vector<HistoryAnswer>& answers,
+                                   QString* error)
+{
+    if (!QFileInfo::exists(path))
+        return true; // nothing practised yet
+    return WithReadConnection(path, error, [&](QSqlQuery& query) {
+        // A history not yet migrated has no instruments: all were the default then.
+        if (!query.exec(QStringLiteral("PRAGMA user_version")))
+            return false;
+        const QString instrument = query.next() && query.value(0).toInt() >= 2 ? QStringLiteral("instrument")
+                                                                                : QStringLiteral("0");
+        query.finish();
+        // Every column costs a QVariant per row, which dominates reading a long history: the
+        // small fields come packed into one, a byte each. A row whose fields do not fit gives
+        // its id instead (as -1 - id) and is read on its own.
+        if (!query.prepare(QStringLiteral(
+                "SELECT time, session, response_ms, CASE WHEN (level | question | asked | answered | \"right\" | input "
+                "| %1) BETWEEN 0 AND 255 THEN level | (question << 8) | (asked << 16) | (answered << 24) | "
+                "(\"right\" << 32) | (input << 40) | (%1 << 48) ELSE -1 - id END FROM answers%2")
+                               .arg(instrument, sinceMs > 0 ? QStringLiteral(" WHERE time >= ?") : QString())))
+            return false;
+        if (sinceMs > 0)
+            query.addBindValue(sinceMs);
+        if (!query.exec())
+            return false;
+        std::vector<std::pair<size_t, qint64>> unpacked; // index in answers, row id
+        while (query.next()) {
+            HistoryAnswer a;
+            a.timeMs = query.value(0).toLongLong();
+            a.session = query.value(1).toLongLong();
+            a.responseMs = query.value(2).toInt();
+            const qint64 packed = query.value(3).toLongLong();
+            if (packed < 0) {
+                unpacked.emplace_back(answers.size(), -1 - packed);
+            } else {
+                a.level = static_cast<int>(packed & 0xff);
+                a.question = static_cast<int>(packed >> 8 & 0xff);
+                a.asked = static_cast<int>(packed >> 16 & 0xff);
+                a.answered = static_cast<int>(packed >> 24 & 0xff);
+                a.right = (packed >> 32 & 0xff) != 0;
+                a.midi = (packed >> 40 & 0xff) != 0;
+                a.instrument = static_cast<int>(packed >> 48 & 0xff);
+            }
+            answers.push_back(a);
+        }
+        // A row that cannot be read ends the loop early with an error.
+        if (query.lastError().isValid())
+            return false;
+        if (!unpacked.empty()) {
+            if (!query.prepare(QStringLiteral("SELECT level, question, asked, answered, \"right\", input, %1 FROM "
+                                              "answers WHERE id = ?")
+                                   .arg(instrument)))
+                return false;
+            for (const auto& row : unpacked) {
+                query.addBindValue(row.second);
+                if (!query.exec() || !query.next())
+                    return false;
+                HistoryAnswer& a = answers[row.first];
+                a.level = query.value(0).toInt();
+                a.question = query.value(1).toInt();
+                a.asked = query.value(2).toInt();
+                a.answered = query.value(3).toInt();
+                a.right = query.value(4).toInt() != 0;
+                a.midi = query.value(5).toInt() != 0;
+                a.instrument = query.value(6).toInt();
+            }
+        }
+        // Rows come in the order they were written, which is time order but for a clock
+        // set back; sorting only then spares the index lookups of ORDER BY.
+        const auto earlier = [](const HistoryAnswer& x, const HistoryAnswer& y) { return x.timeMs < y.timeMs; };
+        if (!std::is_sorted(answers.begin(), answers.end(), earlier))
+            std::stable_sort(answers.begin(), answers.end(), earlier);
+        return true;
+    });
+}
+
+std::vector<HistoryAnswer> HistoryStore::ReadAnswers(const QString& path, qint64 sinceMs)
+{
+    std::vector<HistoryAnswer> answers;
+    QString error;
+    if (!ReadAnswersInto(path, sinceMs, answers, &error))
+        answers.clear();
+    return answers;
+}
+
+std::vector<HistorySession> HistoryStore::ReadSessions(const QString& path, qint64 sinceMs)
+{
+    std::vector<HistorySession> sessions;
+    if (!QFileInfo::exists(path))
+        return sessions;
+    QString error;
+    const bool ok = WithReadConnection(path, &error, [&](QSqlQuery& query) {
+        if (!query.prepare(QStringLiteral("SELECT session, \"end\", level, \"right\", total, next_level FROM sessions "
+                                          "WHERE \"end\" >= ? ORDER BY \"end\", session")))
+            return false;
+        query.addBindValue(sinceMs > 0 ? sinceMs : std::numeric_limits<qint64>::min());
+        if (!query.exec())
+            return false;
+        while (query.next()) {
+            HistorySession s;
+            s.session = query.value(0).toLongLong();
+            s.endMs = query.value(1).toLongLong();
+            s.level = query.value(2).toInt();
+            s.right = query.value(3).toInt();
+            s.total = query.value(4).toInt();
+            s.nextLevel = query.value(5).toInt();
+            sessions.push_back(s);
+        }
+        return !query.lastError().isValid();
+    });
+    if (!ok)
+        sessions.clear();
+    return sessions;
+}
+
+bool HistoryStore::ExportCsv(const QString& databasePath, const QString& csvPath, QString* error)
+{
+    QString reason;
+    std::vector<HistoryAnswer> answers;
+    if (!ReadAnswersInto(databasePath, 0, answers, &reason)) {
+        if (error)
+            *error = QStringLiteral("The practice history %1 could not be read (%2).").arg(Native(databasePath), reason);
+        return false;
+    }
+    QByteArray out;
+    out.reserve(static_cast<int>(answers.size()) * 96 + 128);
+    out.append(CsvHeader);
+    // Names are translated on every call: once per note is enough.
+    QByteArray names[128];
+    auto appendName = [&](int midi) {
+        if (midi < 0 || midi > 127) {
+            out.append(Core::GetNoteString(midi - 21, false).toUtf8());
+            return;
+        }
+        if (names[midi].isEmpty())
+            names[midi] = Core::GetNoteString(midi - 21, false).toUtf8();
+        out.append(names[midi]);
+    };
+    qint64 lastSession = 0;
+    QByteArray sessionText;
+    for (const HistoryAnswer& a : answers) {
+        AppendIsoTime(out, a.timeMs);
+        out.append(',').append(QByteArray::number(a.level)).append(',');
+        if (sessionText.isEmpty() || a.session != lastSession) {
+            sessionText.clear();
+            AppendIsoTime(sessionText, a.session);
+            lastSession = a.session;
+        }
+        out.append(sessionText).append(',').append(QByteArray::number(a.question)).append(',');
+        out.append(QByteArray::number(a.asked)).append(',');
+        appendName(a.asked);
+        out.append(',').append(QByteArray::number(a.answered)).append(',');
+        appendName(a.answered);
+        out.append(a.right ? ",1," : ",0,").append(a.midi ? "midi," : "mouse,");
+        out.append(QByteArray::number(a.responseMs)).append(',').append(QByteArray::number(a.instrument));
+        out.append('\n');
+    }
+    QSaveFile file(csvPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
+        if (error)
+            *error = QStringLiteral("The export %1 cannot be written (%2).").arg(Native(csvPath), file.errorString());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QString>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <variant>
+#include <vector>
+
+class QSqlDatabase;
+class QSqlQuery;
+
+// One judged answer as the practice history keeps it.
+struct HistoryAnswer
+{
+    qint64 timeMs = 0; // when judged, ms since the epoch (UTC)
+    int level = 1;     // 1..12
+    qint64 session = 0; // the session's id: its start, ms since the epoch
+    int question = 0;  // index in the session's question list
+    int asked = 0;     // MIDI note asked
+    int answered = 0;  // MIDI note answered
+    bool right = false;
+    bool midi = false; // answered on a MIDI keyboard (else the mouse)
+    int responseMs = 0; // from the start of the question note
+    int instrument = 0; // General MIDI program the question sounded with
+};
+
+// One finished session.
+struct HistorySession
+{
+    qint64 session = 0; // id: start, ms since the epoch
+    qint64 endMs = 0;
+    int level = 1;
+    int right = 0, total = 0;
+    int nextLevel = 1;
+};
+
+// The practice history: every judged answer and every finished session in an SQLite
+// database (write-ahead log). Recording never waits for the disk: items are queued and a
+// writer thread of the store's own commits them, each batch in one transaction. A damaged
+// database is moved aside and a fresh one started; when nothing can be recorded, training
+// goes on and the user is told once.
+class HistoryStore
+{
+public:
+    static constexpr int SchemaVersion = 2;
+    // AppDataLocation + "/history.sqlite".
+    static QString DefaultPath();
+
+    // Returns at once: the database is opened, checked and migrated on the writer thread.
+    explicit HistoryStore(const QString& path = DefaultPath());
+    // Writes everything queued, then closes.
+    ~HistoryStore();
+    HistoryStore(const HistoryStore&) = delete;
+    HistoryStore& operator=(const HistoryStore&) = delete;
+
+    // Any thread (the GUI thread in practice): queue and return at once.
+    void RecordAnswer(const HistoryAnswer& answer);
+    void RecordSession(const HistorySession& session);
+    // Any thread: blocks until everything queued before the call is committed (or given up).
+    void Flush();
+    // Any thread: the one message about trouble, as printed on standard error without the
+    // line break, or empty.
+    QString Problem() const;
+    QString Path() const;
+
+    // Any thread, on a read-only connection of the caller's own (write-ahead log: reads never
+    // wait for the writer). Items with time >= sinceMs (0: all; a session's time is its end),
+    // in time order. Empty when the database is missing or cannot be read.
+    static std::vector<HistoryAnswer> ReadAnswers(const QString& path, qint64 sinceMs = 0);
+    static std::vector<HistorySession> ReadSessions(const QString& path, qint64 sinceMs = 0);
+    // Every answer as one CSV line under a header. A missing database gives the header only.
+    // Never creates, moves or changes the database. False with *error set on failure.
+    static bool ExportCsv(const QString& databasePath, const QString& csvPath, QString* error);
+
+private:
+    using Item = std::variant<HistoryAnswer, HistorySession>;
+    enum class Opening { Ready, Failed, Newer };
+
+    // Writer thread only.
+    void Run();
+    void Open();
+    Opening OpenConnection(QString* reason);
+    void CloseConnection();
+    bool MoveAside(const QString& reason);
+    void Write(const std::vector<Item>& batch);
+    bool TryWrite(const std::vector<Item>& batch, QString* reason, int* code);
+    // Any thread; only the first message of a store is printed and kept.
+    void Report(const QString& message);
+
+    static bool ReadAnswersInto(const QString& path, qint64 sinceMs, std::vector<HistoryAnswer>& answers,
+                                QString* error);
+
+    const QString path;
+    const QString connectionName;
+
+    // Guards the queue and the counters between the recording threads, Flush and the writer.
+    mutable std::mutex queueLock;
+    std::condition_variable queueChanged; // the writer waits for items or the end
+    std::condition_variable written;      // Flush waits for doneCount
+    std::vector<Item> queued;
+    quint64 queuedCount = 0; // items ever queued
+    quint64 doneCount = 0;   // items ever committed or given up
+    bool stopping = false;
+
+    // Guards `problem`, which any thread reads and the writer sets once.
+    mutable std::mutex problemLock;
+    QString problem;
+
+    // Writer thread only: the connection's state.
+    bool recording = false;
+    bool reportedWriteTrouble = false;
+    std::unique_ptr<QSqlDatabase> database;
+    std::unique_ptr<QSqlQuery> insertAnswer;
+    std::unique_ptr<QSqlQuery> insertSession;
+
+    std::thread writer; // last: started once everything above exists
+};

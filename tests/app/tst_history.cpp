@@ -1,0 +1,343 @@
+// The practice history: recording from any thread, surviving kills and damage, migration,
+// the statistics view's numbers and the CSV export.
+#include "app/history_stats.h"
+#include "app/history_store.h"
+#include "support/stderr_capture.h"
+
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <thread>
+#include <tuple>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+auto Fields(const HistoryAnswer& a)
+{
+    return std::tie(a.timeMs, a.level, a.session, a.question, a.asked, a.answered, a.right, a.midi, a.responseMs,
+                    a.instrument);
+}
+auto Fields(const HistorySession& s) { return std::tie(s.session, s.endMs, s.level, s.right, s.total, s.nextLevel); }
+bool operator==(const HistoryAnswer& a, const HistoryAnswer& b) { return Fields(a) == Fields(b); }
+bool operator==(const HistorySession& a, const HistorySession& b) { return Fields(a) == Fields(b); }
+
+namespace {
+
+using Answers = std::vector<HistoryAnswer>;
+
+HistoryAnswer Answer(qint64 time, int asked, int answered, int responseMs = 900, qint64 session = 1000)
+{
+    return {time, 1 + int(time % 12), session, int(time % 84), asked, answered, asked == answered, time % 2 == 1,
+            responseMs, int(time % 128)};
+}
+
+Answers Series(int count, qint64 from)
+{
+    Answers answers;
+    for (int i = 0; i < count; ++i)
+        answers.push_back(Answer(from + i * 1000, 24 + i % 84, 24 + (i * 7) % 84, 500 + i, from));
+    return answers;
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Statements on a connection of the test's own; returns the last one's first value.
+QVariant Sql(const QString& path, const QStringList& statements)
+{
+    QVariant value;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+        db.setDatabaseName(path);
+        QSqlQuery query(db.open() ? db : QSqlDatabase());
+        for (const QString& statement : statements)
+            if (!query.exec(statement))
+                qWarning() << statement << query.lastError().text();
+        value = query.next() ? query.value(0) : QVariant();
+    }
+    QSqlDatabase::removeDatabase("raw");
+    return value;
+}
+
+qint64 Local(int day, const char* time)
+{
+    return QDateTime(QDate(2026, 1, day), QTime::fromString(time, "hh:mm:ss")).toMSecsSinceEpoch();
+}
+
+QVariantMap Day(int day, int answers, int right, double medianMs, qint64 practiceMs)
+{
+    return {{"date", QDate(2026, 1, day).toString("yyyy-MM-dd")},
+            {"time", double(QDateTime(QDate(2026, 1, day), QTime(0, 0)).toMSecsSinceEpoch())},
+            {"answers", answers}, {"right", right}, {"medianResponseMs", medianMs},
+            {"practiceMinutes", practiceMs / 60000.0}};
+}
+
+QVariantMap Score(const HistorySession& s, double score)
+{
+    return {{"time", double(s.endMs)}, {"level", s.level}, {"nextLevel", s.nextLevel}, {"score", score}};
+}
+
+} // namespace
+
+class TestHistory : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString Db() const { return dir.filePath("history.sqlite"); }
+
+    // Four sessions over four local days, one across midnight, one without answers.
+    const HistorySession a{Local(12, "10:00:00"), Local(12, "10:00:12"), 2, 1, 3, 2};
+    const HistorySession b{Local(13, "20:00:00"), Local(13, "20:00:06"), 2, 2, 2, 3};
+    const HistorySession c{Local(13, "21:00:00"), Local(13, "21:00:09"), 3, 0, 0, 3};
+    const HistorySession d{Local(19, "23:59:50"), Local(20, "00:00:12"), 3, 1, 3, 3};
+    const Answers known{
+        Answer(Local(12, "10:00:02"), 60, 60, 800, a.session), Answer(Local(12, "10:00:05"), 62, 50, 1200, a.session),
+        Answer(Local(12, "10:00:09"), 64, 65, 1000, a.session), Answer(Local(13, "20:00:01"), 24, 24, 500, b.session),
+        Answer(Local(13, "20:00:04"), 107, 107, 700, b.session), Answer(Local(13, "21:00:00"), 36, 48, 300, c.session),
+        Answer(Local(13, "21:00:03"), 71, 72, 900, c.session), Answer(Local(19, "23:59:58"), 61, 61, 400, d.session),
+        Answer(Local(20, "00:00:04"), 61, 73, 600, d.session), Answer(Local(20, "00:00:10"), 130, 3, 1000, d.session)};
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName("Quorvex");
+        QCoreApplication::setApplicationName("Ovelune");
+        QVERIFY(dir.isValid());
+    }
+    void init() { QVERIFY(QDir(dir.path()).removeRecursively() && QDir().mkpath(dir.path())); }
+
+    void roundTrip()
+    {
+        QCOMPARE(HistoryStore::DefaultPath(), qEnvironmentVariable("XDG_DATA_HOME") + "/Quorvex/Ovelune/history.sqlite");
+        const Answers first = Series(300, 1000), second = Series(300, 900000);
+        const HistorySession s1{1000, 400000, 4, 200, 300, 5}, s2{900000, 1300000, 5, 100, 300, 4};
+        const HistoryAnswer late = Answer(2000000, 300, -2); // not notes: read apart
+        {
+            HistoryStore store(Db());
+            std::thread other([&] {
+                for (const HistoryAnswer& answer : second)
+                    store.RecordAnswer(answer);
+                store.RecordSession(s2);
+            });
+            for (const HistoryAnswer& answer : first)
+                store.RecordAnswer(answer);
+            store.RecordSession(s1);
+            other.join();
+            store.Flush();
+            Answers all = first;
+            all.insert(all.end(), second.begin(), second.end());
+            QVERIFY(HistoryStore::ReadAnswers(Db()) == all);
+            QVERIFY(HistoryStore::ReadAnswers(Db(), second[10].timeMs) == Answers(second.begin() + 10, second.end()));
+            QVERIFY(HistoryStore::ReadSessions(Db()) == std::vector<HistorySession>({s1, s2}));
+            QVERIFY(HistoryStore::ReadSessions(Db(), 400001) == std::vector<HistorySession>({s2}));
+            store.RecordAnswer(late); // destroyed at once: still written
+            QCOMPARE(store.Problem(), QString());
+        }
+        QVERIFY(HistoryStore::ReadAnswers(Db()).back() == late);
+    }
+
+    void survivesKill()
+    {
+        const pid_t child = fork();
+        if (child == 0) {
+            HistoryStore store(Db());
+            for (const HistoryAnswer& answer : Series(20, 5000))
+                store.RecordAnswer(answer);
+            store.Flush();
+            raise(SIGKILL);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        QVERIFY(HistoryStore::ReadAnswers(Db()) == Series(20, 5000));
+    }
+
+    // Damage is moved aside and recording goes on; where nothing can be recorded, training
+    // goes on without it. Either way the user is told once.
+    void trouble_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        for (const char* kind : {"random bytes", "truncated", "folder", "read-only"})
+            QTest::newRow(kind) << kind << "history.sqlite" << "could not be read";
+        QTest::newRow("no folder") << "" << "blocker/history.sqlite" << "cannot be created";
+        QTest::newRow("newer version") << "newer" << "history.sqlite" << "newer Ovelune";
+    }
+    void trouble()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        Write(dir.filePath("blocker"), "a file where a folder would go");
+        if (kind == "truncated" || kind == "read-only") {
+            {
+                HistoryStore store(Db());
+                for (const HistoryAnswer& answer : Series(kind == "truncated" ? 3000 : 5, 0))
+                    store.RecordAnswer(answer);
+            }
+            QFile file(Db());
+            QVERIFY(kind == "read-only" ? file.setPermissions(QFile::ReadOwner) : file.resize(file.size() / 2));
+            if (kind == "read-only" && file.open(QIODevice::ReadWrite))
+                QSKIP("permission bits do not stop this user (root) from writing");
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkpath(Db()));
+            Write(Db() + "/kept", "kept");
+        } else if (kind == "random bytes") {
+            QByteArray noise(20000, '\0');
+            QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+            Write(Db(), noise);
+        } else if (kind == "newer") {
+            Sql(Db(), {"CREATE TABLE answers(time INTEGER, level INTEGER, future TEXT)", "PRAGMA user_version=3"});
+        }
+        const QByteArray before = Contents(kind == "folder" ? Db() + "/kept" : Db());
+        const bool recording = message == "could not be read";
+
+        StderrCapture capture;
+        QString problem;
+        {
+            HistoryStore store(dir.filePath(path));
+            for (int i = 1; i <= 2; ++i) {
+                store.RecordAnswer(Answer(i, 60, 59 + i));
+                store.RecordSession({});
+                store.Flush();
+            }
+            problem = store.Problem();
+        }
+        QCOMPARE(QString::fromLocal8Bit(capture.Finish()), problem + "\n");
+        QVERIFY(problem.startsWith("Ovelune: the practice history") && problem.contains(message));
+        const QStringList aside = QDir(dir.path()).entryList({"history.sqlite.damaged-*[0-9]"});
+        QCOMPARE(aside.size(), recording ? 1 : 0);
+        if (recording) {
+            QVERIFY(HistoryStore::ReadAnswers(Db()) == Answers({Answer(1, 60, 60), Answer(2, 60, 61)}));
+            QVERIFY(QRegularExpression("^history\\.sqlite\\.damaged-\\d{8}-\\d{6}$").match(aside[0]).hasMatch());
+            QVERIFY(problem.contains(aside[0] + " and a new history was started"));
+            QCOMPARE(Contents(dir.filePath(aside[0]) + (kind == "folder" ? "/kept" : "")), before);
+        } else {
+            QCOMPARE(Contents(Db()), before);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), kind.isEmpty() ? 1 : 2);
+        }
+    }
+
+    void migration()
+    {
+        Sql(Db(), {"CREATE TABLE answers(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, level INTEGER NOT NULL, "
+                   "session INTEGER NOT NULL, question INTEGER NOT NULL, asked INTEGER NOT NULL, answered INTEGER "
+                   "NOT NULL, right INTEGER NOT NULL, input INTEGER NOT NULL, response_ms INTEGER NOT NULL)",
+                   "CREATE TABLE sessions(session INTEGER PRIMARY KEY, end INTEGER NOT NULL, level INTEGER NOT NULL, "
+                   "right INTEGER NOT NULL, total INTEGER NOT NULL, next_level INTEGER NOT NULL)",
+                   "INSERT INTO answers VALUES(1, 5000, 2, 900, 0, 60, 61, 0, 1, 700), "
+                   "(2, 6000, 2, 900, 1, 62, 62, 1, 0, 650)",
+                   "INSERT INTO sessions VALUES(900, 7000, 2, 1, 2, 2)", "PRAGMA user_version=1"});
+        const Answers old{{5000, 2, 900, 0, 60, 61, false, true, 700, 0}, {6000, 2, 900, 1, 62, 62, true, false, 650, 0}};
+        QVERIFY(HistoryStore::ReadAnswers(Db()) == old);
+        {
+            HistoryStore store(Db());
+            store.RecordAnswer(Answer(8001, 30, 30));
+        }
+        QVERIFY(HistoryStore::ReadAnswers(Db()) == Answers({old[0], old[1], Answer(8001, 30, 30)}));
+        QVERIFY(HistoryStore::ReadSessions(Db()) == std::vector<HistorySession>({{900, 7000, 2, 1, 2, 2}}));
+        QCOMPARE(Sql(Db(), {"PRAGMA user_version"}).toInt(), 2);
+        QCOMPARE(Sql(Db(), {"SELECT count(*) FROM sqlite_master WHERE type = 'index'"}).toInt(), 1);
+    }
+
+    void stats_data()
+    {
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("answers");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("octaveErrors");
+        QTest::addColumn<QVariantList>("dayList");
+        QTest::addColumn<QVariantList>("sessions");
+        QTest::addColumn<QVariantMap>("spots"); // "list/index/key" or "list/index": value
+        QTest::newRow("all") << 0 << 10 << 4 << 3
+                             << QVariantList{Day(12, 3, 1, 1000, 7800), Day(13, 4, 2, 600, 6800),
+                                             Day(19, 1, 1, 400, 400), Day(20, 2, 0, 800, 6600)}
+                             << QVariantList{Score(a, 100 / 3.0), Score(b, 100), Score(c, 0), Score(d, 100 / 3.0)}
+                             << QVariantMap{{"confusion/0", 3}, {"confusion/26", 1}, {"confusion/53", 1},
+                                            {"confusion/64", 0}, {"confusion/132", 1}, {"confusion/143", 1},
+                                            {"confusion/13", 2}, {"pitchClasses/0/total", 3},
+                                            {"pitchClasses/0/right", 2}, {"pitchClasses/11/total", 2},
+                                            {"octaves/3/total", 6}, {"octaves/3/right", 2}, {"octaves/3/octave", 4},
+                                            {"octaves/6/right", 1}, {"keys/0/right", 1}, {"keys/83/note", 107},
+                                            {"keys/83/total", 1}, {"keys/37/total", 2}};
+        QTest::newRow("7 days") << 7 << 3 << 1 << 1
+                                << QVariantList{Day(19, 1, 1, 400, 400), Day(20, 2, 0, 800, 6600)}
+                                << QVariantList{Score(d, 100 / 3.0)}
+                                << QVariantMap{{"confusion/13", 2}, {"confusion/0", 0}, {"pitchClasses/1/total", 2}};
+    }
+    void stats()
+    {
+        QFETCH(int, days);
+        QFETCH(int, answers);
+        QFETCH(int, octaveErrors);
+        QFETCH(QVariantMap, spots);
+        // Out of order on purpose: nothing may depend on it.
+        const Answers reversed(known.rbegin(), known.rend());
+        const QVariantMap stats = HistoryStats::Compute(reversed, {d, c, b, a}, Local(21, "12:00:00"), days);
+        QCOMPARE(stats["answers"].toInt(), answers);
+        QTEST(stats["right"].toInt(), "right");
+        QCOMPARE(stats["octaveErrors"].toInt(), octaveErrors);
+        QCOMPARE(stats["octaveErrorShare"].toDouble(), double(octaveErrors) / answers);
+        QTEST(stats["days"].toList(), "dayList");
+        QTEST(stats["sessions"].toList(), "sessions");
+        for (auto spot = spots.begin(); spot != spots.end(); ++spot) {
+            const QStringList path = spot.key().split('/');
+            const QVariant item = stats[path[0]].toList().value(path[1].toInt());
+            QCOMPARE(path.size() == 3 ? item.toMap()[path[2]] : item, spot.value());
+        }
+        // The note that is no note (130) counts only in the totals.
+        int notes = 0;
+        for (const QVariant& count : stats["confusion"].toList() + stats["pitchClasses"].toList())
+            notes += count.canConvert<int>() ? count.toInt() : count.toMap()["total"].toInt();
+        QCOMPARE(notes, 2 * (answers - 1));
+        QVERIFY(HistoryStats::Compute({}, {}, 0, days)["days"].toList().isEmpty());
+    }
+
+    void exportCsv()
+    {
+        const qint64 at = QDateTime::fromString("2026-12-07T01:30:00.123Z", Qt::ISODateWithMs).toMSecsSinceEpoch();
+        {
+            HistoryStore store(Db());
+            store.RecordAnswer({at, 3, at - 300123, 4, 60, 61, false, true, 850, 19});
+            store.RecordAnswer({at + 2000, 3, at - 300123, 5, 107, 107, true, false, 1200, 0});
+        }
+        const QString csv = dir.filePath("out.csv");
+        QString error;
+        QVERIFY2(HistoryStore::ExportCsv(Db(), csv, &error), qPrintable(error));
+        const QByteArray header =
+            "time,level,session,question,asked,asked_name,answered,answered_name,right,input,response_ms,instrument\n";
+        QCOMPARE(QString::fromUtf8(Contents(csv)),
+                 QString::fromUtf8(header) + "2026-12-07T01:30:00.123Z,3,2026-12-07T01:25:00.000Z,4,60,C4,61,C\u266F4,0,midi,850,19\n"
+                                             "2026-12-07T01:30:02.123Z,3,2026-12-07T01:25:00.000Z,5,107,B7,107,B7,1,mouse,1200,0\n");
+
+        QVERIFY(HistoryStore::ExportCsv(dir.filePath("none.sqlite"), csv, &error));
+        QCOMPARE(Contents(csv), header);
+        QVERIFY(!QFile::exists(dir.filePath("none.sqlite")));
+
+        Write(dir.filePath("blocker"), "no database");
+        QVERIFY(!HistoryStore::ExportCsv(Db(), dir.filePath("blocker/out.csv"), &error));
+        QVERIFY(error.contains("cannot be written"));
+        QVERIFY(!HistoryStore::ExportCsv(dir.filePath("blocker"), csv, &error));
+        QVERIFY(error.contains("could not be read") && Contents(dir.filePath("blocker")) == "no database");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistory)
+#include "tst_history.moc"
