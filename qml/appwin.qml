@@ -18,6 +18,8 @@ Rectangle {
     color: Colorswitchlib.neutralColor
 
     property int globalhbordermargin: 30
+    // The help window or the statistics view covers the session's controls.
+    readonly property bool overlayShown: helpWindow.visible || (statsLoader.item !== null && statsLoader.item.visible)
     property int sessionCorrecAnswers: 0
     property int sessionIncorrectAnswers: 0
     property int difficultyLevel: 1
@@ -137,6 +139,12 @@ Rectangle {
     }
 
     // "Begin here": go on with the stored session, or start one at the stored level.
+    // Made at the first opening: the charts cost nothing until the learner asks for them.
+    function showStatistics() {
+        statsLoader.active = true
+        statsLoader.item.open()
+    }
+
     function beginSession() {
         replayButton.sessionstarted = true
         perfectPitchReached = false
@@ -243,7 +251,7 @@ Rectangle {
         height: 40
         anchors.horizontalCenter: parent.horizontalCenter
         y: (speaker.y + speaker.height + footer.y - 40) / 2
-        enabled: !speakerBusy && !helpWindow.visible
+        enabled: !speakerBusy && !rootrec.overlayShown
         text: sessionstarted ? "Replay note" : "Begin here"
         style: ButtonStyle {
             background: Image {
@@ -359,14 +367,33 @@ Rectangle {
             onClicked: helpWindow.visible = true
         }
 
+        ToolButton {
+            id: statsButton
+            objectName: "statsButton"
+            width: 37
+            height: 37
+            anchors.right: helpButton.left
+            anchors.rightMargin: 5
+            anchors.verticalCenter: parent.verticalCenter
+            tooltip: "Your practice"
+            enabled: !helpWindow.visible
+            style: ButtonStyle {
+                background: Image {
+                    source: "res/btn_stats" + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
+                }
+            }
+            onHoveredChanged: rootrec.setPointer(hovered)
+            onClicked: rootrec.showStatistics()
+        }
+
         Text {
             id: onOffLabel
             width: 38
             height: 37
-            anchors.right: helpButton.left
+            anchors.right: statsButton.left
             anchors.rightMargin: 65
             anchors.verticalCenter: parent.verticalCenter
-            visible: !helpWindow.visible
+            visible: !rootrec.overlayShown
             text: colorswitch.value === 1 ? "ON" : "OFF"
             font.bold: true
             font.pixelSize: 14
@@ -383,7 +410,7 @@ Rectangle {
             anchors.right: onOffLabel.left
             anchors.rightMargin: 15
             anchors.verticalCenter: parent.verticalCenter
-            visible: !helpWindow.visible
+            visible: !rootrec.overlayShown
             minimumValue: 0
             maximumValue: 1
             stepSize: 1
@@ -430,7 +457,7 @@ Rectangle {
             anchors.right: colorswitch.left
             anchors.rightMargin: 15
             anchors.verticalCenter: parent.verticalCenter
-            visible: !helpWindow.visible
+            visible: !rootrec.overlayShown
             text: "Color hint"
             font.pixelSize: 14
             color: rootrec.labelColor
@@ -449,7 +476,7 @@ Rectangle {
         anchors.top: header.bottom
         height: strip.y + strip.height
         color: "#d4e8f4"
-        visible: !helpWindow.visible
+        visible: !rootrec.overlayShown
 
         Text {
             id: guessLabel
@@ -617,7 +644,7 @@ Rectangle {
         anchors.bottom: parent.bottom
         height: rootrec.height / 3.85
         color: rootrec.headerColor
-        visible: !helpWindow.visible
+        visible: !rootrec.overlayShown
 
         Text {
             id: midiLabel
@@ -716,6 +743,26 @@ Rectangle {
                 anchors.fill: parent
             }
         }
+    }
+
+    // ---- statistics overlay ----
+
+    Loader {
+        id: statsLoader
+        z: 500
+        anchors.centerIn: parent
+        active: false
+        sourceComponent: StatisticsWindow {
+            objectName: "statsWindow"
+            width: Math.min(1100, rootrec.width - 40)
+            height: Math.min(700, rootrec.height - 40)
+        }
+    }
+
+    Shortcut {
+        sequence: "Escape"
+        enabled: statsLoader.item !== null && statsLoader.item.visible
+        onActivated: statsLoader.item.close()
     }
 
     // ---- help overlay ----

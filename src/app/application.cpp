@@ -1,6 +1,8 @@
 #include "app/application.h"
 
 #include "app/app_settings.h"
+#include "app/history_stats.h"
+#include "app/history_store.h"
 #include "app/qml_messenger.h"
 #include "app/single_instance.h"
 #include "core/midi/error.h"
@@ -11,6 +13,7 @@
 #include "keyboard/keyboard.h"
 
 #include <QCursor>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -23,6 +26,7 @@
 #include <QtQml>
 
 #include <cstdio>
+#include <limits>
 
 // Resources live in the static library: they must be registered by name from the global
 // namespace before the interface loads.
@@ -79,6 +83,8 @@ Application::Application(int& argc, char** argv)
       keyboard(nullptr),
       instrument(0),
       replaying(false),
+      sessionStartMs(0),
+      answeredWithMouse(false),
       firstQuestionPending(true)
 {
     setOrganizationName(QApplication::tr("Quorvex"));
@@ -105,6 +111,8 @@ Application::Application(int& argc, char** argv)
 
     appSettings = new AppSettings();
     instrument = InstrumentChoice(appSettings->midiInstrument);
+    // Opens on its own thread: a slow or damaged history never delays the window.
+    history.reset(new HistoryStore());
 
     RegisterQmlTypesOnce();
 
@@ -165,6 +173,7 @@ Application::~Application()
     messenger->SetApplication(nullptr);
     messenger->SetRootObject(nullptr);
     appSettings->settings->sync();
+    history.reset(); // waits for the answers still being written
 }
 
 // ---------------------------------------------------------------------------------------
@@ -250,6 +259,7 @@ void Application::timerEvent(QTimerEvent* event)
 void Application::StartNewSession(QVariant maturityLevel)
 {
     appSettings->SetMaturity(maturityLevel.toUInt());
+    sessionStartMs = 0;
     StartQuestion();
 }
 
@@ -314,7 +324,10 @@ void Application::processGKCEvent(int key)
     if (key < 0 || key > 87)
         return;
     const unsigned char note = static_cast<unsigned char>(key + 21);
+    // A click is judged right here, on this thread; MIDI answers arrive queued.
+    answeredWithMouse = true;
     processMidiEvent(Core::MidiEvent(Core::MidiMessage(Core::NoteOn, 0, note, 100), 0, -1.0));
+    answeredWithMouse = false;
     PlayMidi(note, true);
 }
 
@@ -337,10 +350,45 @@ void Application::ProvideMidiAnswer(uint note)
         return;
     unsigned int questionNote = 0;
     const bool right = appSettings->ProcessAnswer(note, questionNote);
+    RecordAnswer(questionNote, note, right);
     SetNewState(ShowingAnswer);
     SetStateTimer(right ? answerRightShowTimeLength : answerWrongShowTimeLength, NextQuestion);
     highlightAnswer(right, questionNote, note);
     messenger->answerRecieved(right, appSettings->currentQuestion);
+}
+
+void Application::RecordAnswer(unsigned int questionNote, unsigned int answerNote, bool right)
+{
+    if (!history)
+        return;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    HistoryAnswer answer;
+    answer.timeMs = now;
+    answer.responseMs = questionClock.isValid() ? int(qMin<qint64>(questionClock.elapsed(), std::numeric_limits<int>::max())) : 0;
+    if (sessionStartMs == 0)
+        sessionStartMs = now - answer.responseMs;
+    answer.level = int(appSettings->maturityLevel);
+    answer.session = sessionStartMs;
+    answer.question = int(appSettings->currentQuestion);
+    answer.asked = int(questionNote);
+    answer.answered = int(answerNote);
+    answer.right = right;
+    answer.midi = !answeredWithMouse;
+    answer.instrument = instrument.Program();
+    history->RecordAnswer(answer); // queued: written on the history's own thread
+}
+
+QVariantMap Application::Statistics(int days)
+{
+    if (!history)
+        return QVariantMap();
+    history->Flush();
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 since = days > 0 ? now - qint64(days) * 86400000 : 0;
+    QVariantMap figures = HistoryStats::Compute(HistoryStore::ReadAnswers(history->Path(), since),
+                                                HistoryStore::ReadSessions(history->Path(), since), now, days);
+    figures.insert(QStringLiteral("problem"), history->Problem());
+    return figures;
 }
 
 void Application::highlightAnswer(bool right, unsigned int questionNote, unsigned int answerNote)
@@ -376,7 +424,19 @@ void Application::ShowResults()
 {
     SetNewState(ShowingResults);
     const unsigned int oldLevel = appSettings->maturityLevel;
-    if (appSettings->AnalyzeStatsAndApplyMaturity()) {
+    HistorySession session;
+    session.session = sessionStartMs;
+    session.level = int(oldLevel);
+    session.right = int(appSettings->correctCount);
+    session.total = int(appSettings->correctCount + appSettings->incorrectCount);
+    const bool acquired = appSettings->AnalyzeStatsAndApplyMaturity();
+    if (history && sessionStartMs != 0) {
+        session.endMs = QDateTime::currentMSecsSinceEpoch();
+        session.nextLevel = int(appSettings->maturityLevel);
+        history->RecordSession(session);
+    }
+    sessionStartMs = 0;
+    if (acquired) {
         messenger->perfectPitchAcquired(oldLevel);
         return;
     }

@@ -15,6 +15,7 @@
 #include <memory>
 
 class AppSettings;
+class HistoryStore;
 class Keyboard;
 class QTimerEvent;
 class SingleInstance;
@@ -85,6 +86,10 @@ public:
     void ChooseInputDevice(int row);
     void ChooseInstrument(int row);
     int InstrumentRow() const { return instrument.Row(); }
+    // The statistics view's figures for the last `days` days (0: all), with "problem" set
+    // to the history's trouble message, if any. Empty without a history.
+    QVariantMap Statistics(int days);
+    HistoryStore* GetHistory() const { return history.get(); }
     // The device the notes are played on; empty when there is none.
     boost::shared_ptr<Core::MidiOutDevice> GetOutputDevice() const { return outputDevice; }
 
@@ -126,6 +131,7 @@ private:
     void clearHighLight();
     void GoNextQuestion();
     void ShowResults();
+    void RecordAnswer(unsigned int questionNote, unsigned int answerNote, bool right);
 
     // Sound and device wiring.
     void initSound();
@@ -161,6 +167,9 @@ private:
     QString listenedDeviceName; // the input device answers come from; empty when none
     InstrumentChoice instrument;
     bool replaying; // the note about to play is the current question's again
+    std::unique_ptr<HistoryStore> history;
+    qint64 sessionStartMs; // the history's id of the session in progress; 0 until its first answer
+    bool answeredWithMouse; // the answer being judged came from a click
 
     bool firstQuestionPending; // the first question after start-up plays at once
     QElapsedTimer questionClock; // started when a question note starts

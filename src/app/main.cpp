@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/first_frame_report.h"
 #include "app/paced_animation_driver.h"
 #include "app/quit_on_signal.h"
@@ -7,6 +8,9 @@
 
 int main(int argc, char** argv)
 {
+    // --help, --version and --export-history need neither the window nor the sound.
+    if (CommandLine::WantsCommandLineOnly(argc, argv))
+        return CommandLine::Run(argc, argv);
     QuitOnSignal::Catch();
     const bool drawnInSoftware = ChooseSceneGraph();
     // The synthesizer loads while Qt starts and the window loads: ready by the first frame.

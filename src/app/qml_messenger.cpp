@@ -142,6 +142,11 @@ void QMLMessenger::selectInstrument(int row)
         application->ChooseInstrument(row);
 }
 
+QVariantMap QMLMessenger::statistics(int days)
+{
+    return application ? application->Statistics(days) : QVariantMap();
+}
+
 QStringList QMLMessenger::getInstrumentNames() const
 {
     QStringList names;

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
+#include <QVariantMap>
 
 class Application;
 class AppSettings;
@@ -59,6 +60,8 @@ public slots:
     // A row of "midiListModel", and a row of instrumentNames.
     void selectInputDevice(int row);
     void selectInstrument(int row);
+    // The statistics view's figures for the last `days` days, 0 for all.
+    QVariantMap statistics(int days);
     void changeCursor(QVariant cursor);
     void hideWindow();
     void showCompanyWebsite();

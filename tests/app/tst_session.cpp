@@ -3,6 +3,7 @@
 // back end delivers it. And one program per store, with the real executable beside it.
 #include "app_harness.h"
 
+#include "app/history_store.h"
 #include "app/single_instance.h"
 #include "core/instrument_names.h"
 #include "core/midi/midi_out_mac_device.h"
@@ -95,7 +96,14 @@ class TestSession : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { ResetStore(); }
+    void init()
+    {
+        ResetStore();
+        QCoreApplication::setOrganizationName("Quorvex"); // where the history lives, before any application
+        QCoreApplication::setApplicationName("Ovelune");
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(HistoryStore::DefaultPath() + suffix);
+    }
 
     void whatIsHeard()
     {
@@ -123,6 +131,7 @@ private slots:
         AppUnderTest t;
         Recorder& rec = *t.rec;
         messenger->startNewSession(1);
+        const std::vector<unsigned int> list = t.Model().questions;
         QCOMPARE(t.app->GetState(), Application::PlayingQuestion); // the run's first question at once
         for (unsigned int i = 0; i < 7; ++i) {
             QTRY_COMPARE_WITH_TIMEOUT(t.app->GetState(), Application::PlayingQuestion, 5000);
@@ -154,6 +163,21 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(t.app->GetState(), Application::PlayingQuestion, 5000);
         QCOMPARE(t.Model().maturityLevel, 2u);
         QCOMPARE(Cells(t).size(), 14);
+
+        // The history holds every answer as judged, and the session they made.
+        t.app->GetHistory()->Flush();
+        const std::vector<HistoryAnswer> answers = HistoryStore::ReadAnswers(t.app->GetHistory()->Path());
+        QCOMPARE(answers.size(), size_t(7));
+        for (int i = 0; i < 7; ++i) {
+            const HistoryAnswer& a = answers[size_t(i)];
+            QCOMPARE(QVector<int>({a.question, a.asked, a.right, a.level, a.midi}),
+                     QVector<int>({i, int(list[size_t(i)]), i != 1 && i != 2, 1, false}));
+            QVERIFY(a.session == answers[0].session && a.responseMs > 0 && a.timeMs >= a.session + a.responseMs);
+        }
+        const std::vector<HistorySession> sessions = HistoryStore::ReadSessions(t.app->GetHistory()->Path());
+        QCOMPARE(sessions.size(), size_t(1));
+        QCOMPARE(QVector<qint64>({sessions[0].session, sessions[0].level, sessions[0].right, sessions[0].total, sessions[0].nextLevel}),
+                 QVector<qint64>({answers[0].session, 1, 5, 7, 2}));
     }
 
     void answersOnlyWhilePlayingOrAwaited()
@@ -175,6 +199,8 @@ private slots:
         play({Core::MidiMessage(Core::NoteOn, 9, asked + 1, 80), Core::MidiMessage(Core::NoteOn, 0, asked, 80)});
         QCOMPARE(t.rec->Count(Answer), 1);
         QCOMPARE(t.rec->Last(Answer).args[0], QVariant(false));
+        t.app->GetHistory()->Flush();
+        QVERIFY(HistoryStore::ReadAnswers(t.app->GetHistory()->Path()).at(0).midi);
         t.Click(asked - 21); // while the answer is shown a click only sounds
         QCOMPARE(t.rec->Count(Answer), 1);
         // The next note ends unanswered: the answer is still awaited.
@@ -280,6 +306,42 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(t.Window("replaySound", "enabled").toBool(), 10000);
         QTest::keyClick(&view, Qt::Key_Space);
         QCOMPARE(t.rec->Count(Note), 2);
+    }
+
+    // The statistics view opens from the title bar over the session and closes with Escape;
+    // empty, it says what will appear. The history is exported beside a running program.
+    void practiceIsShownAndExported()
+    {
+        AppUnderTest t;
+        QQuickView& view = t.app->GetView();
+        view.requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        t.ClickItem("statsButton");
+        QTRY_VERIFY(t.Item("statsWindow") && t.Window("statsWindow", "visible").toBool());
+        QVERIFY(t.Window("statsEmpty", "visible").toBool() && !t.Window("Keyboard", "visible").toBool());
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QTRY_VERIFY(!t.Window("statsWindow", "visible").toBool() && t.Window("Keyboard", "visible").toBool());
+
+        messenger->startNewSession(1);
+        const int asked = int(t.Asked());
+        t.Click(asked + 12 - 21); // the right note an octave too high
+        t.ClickItem("statsButton");
+        QTRY_VERIFY(!t.Window("statsEmpty", "visible").toBool());
+        const QVariantMap figures = t.Window("statsWindow", "figures").toMap();
+        QCOMPARE(QVector<int>({figures["answers"].toInt(), figures["right"].toInt(), figures["octaveErrors"].toInt()}),
+                 QVector<int>({1, 0, 1}));
+        QCOMPARE(t.Window("octaveErrorText", "text").toString(), QString("Right note, wrong octave: 100.0 % of answers"));
+
+        QTemporaryDir dir;
+        QProcess exporter;
+        exporter.start(QStringLiteral(OVELUNE_BINARY), {"--export-history", dir.filePath("history.csv")});
+        QVERIFY(exporter.waitForFinished(20000));
+        QCOMPARE(exporter.exitCode(), 0);
+        QFile csv(dir.filePath("history.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().trimmed().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[1].contains(QString(",%1,").arg(asked + 12).toLatin1()), lines[1].constData());
     }
 
     void choicesInTheWindowAreKept()

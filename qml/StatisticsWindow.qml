@@ -1,0 +1,408 @@
+import QtQuick 2.9
+import QtQuick.Controls 1.2
+import QtQuick.Controls.Styles 1.2
+import QtCharts 2.3
+
+// The learner's practice history, over the main window in the help window's style: level and
+// score per session, accuracy per note and per octave, the notes taken for others, response
+// times and practice time per day, and the 84 trained keys coloured by accuracy.
+Rectangle {
+    id: stats
+    width: 1100
+    height: 700
+    color: "#424c53"
+    radius: 8
+
+    property int margin: 15
+    property int days: 30 // 7, 30, or 0 for the whole history
+    property var figures: ({})
+    property bool empty: true
+    readonly property var noteNames: ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
+    readonly property color textColor: "#e8eef2"
+
+    function setPointer(hovered) {
+        appmessenger.changeCursor(hovered ? Qt.PointingHandCursor : Qt.ArrowCursor)
+    }
+
+    function open() {
+        visible = true
+        refresh()
+    }
+
+    function close() {
+        visible = false
+        setPointer(false)
+    }
+
+    function percent(right, total) {
+        return total > 0 ? 100 * right / total : 0
+    }
+
+    // Red for 0 %, yellow for 50 %, green for 100 %; grey when never asked.
+    function accuracyColor(right, total) {
+        if (total === 0)
+            return "#5b6972"
+        return Qt.hsla(0.33 * right / total, 0.65, 0.45, 1)
+    }
+
+    function refresh() {
+        figures = appmessenger.statistics(days)
+        empty = figures.answers === undefined || figures.answers === 0
+        problemText.text = figures.problem || ""
+        if (empty)
+            return
+        fillSessions()
+        fillAccuracy()
+        fillDays()
+        var share = figures.octaveErrorShare * 100
+        octaveErrorText.text = "Right note, wrong octave: " + share.toFixed(1) + " % of answers"
+    }
+
+    function fillSessions() {
+        scoreSeries.clear()
+        levelSeries.clear()
+        var sessions = figures.sessions
+        for (var i = 0; i < sessions.length; ++i) {
+            scoreSeries.append(sessions[i].time, sessions[i].score)
+            levelSeries.append(sessions[i].time, sessions[i].level)
+        }
+        setTimeRange(sessionTime, sessions.length ? sessions[0].time : Date.now(),
+                     sessions.length ? sessions[sessions.length - 1].time : Date.now())
+    }
+
+    function fillAccuracy() {
+        var values = []
+        for (var p = 0; p < 12; ++p)
+            values.push(percent(figures.pitchClasses[p].right, figures.pitchClasses[p].total))
+        pitchClassBars.clear()
+        pitchClassBars.append("Right", values)
+        var octaves = [], labels = []
+        for (var o = 0; o < figures.octaves.length; ++o) {
+            octaves.push(percent(figures.octaves[o].right, figures.octaves[o].total))
+            labels.push(String(figures.octaves[o].octave))
+        }
+        octaveAxis.categories = labels
+        octaveBars.clear()
+        octaveBars.append("Right", octaves)
+    }
+
+    function fillDays() {
+        var list = figures.days
+        responseSeries.clear()
+        var minutes = [], labels = [], top = 1
+        var first = Math.max(0, list.length - 14) // the bars of the last fortnight fit
+        for (var i = 0; i < list.length; ++i) {
+            responseSeries.append(list[i].time, list[i].medianResponseMs / 1000)
+            top = Math.max(top, list[i].medianResponseMs / 1000)
+            if (i >= first) {
+                minutes.push(list[i].practiceMinutes)
+                labels.push(list[i].date.substring(5))
+            }
+        }
+        responseAxis.max = Math.ceil(top)
+        setTimeRange(responseTime, list.length ? list[0].time : Date.now(),
+                     list.length ? list[list.length - 1].time : Date.now())
+        practiceAxis.categories = labels
+        practiceValues.max = Math.max(5, Math.ceil(Math.max.apply(null, minutes)))
+        practiceBars.clear()
+        practiceBars.append("Minutes", minutes)
+    }
+
+    // A single point gets a day on either side, so the axis never collapses.
+    function setTimeRange(axis, from, to) {
+        axis.min = new Date(from - (to - from < 86400000 ? 86400000 : 0))
+        axis.max = new Date(to + (to - from < 86400000 ? 86400000 : 0))
+    }
+
+    // Clicks on the view's free surface must not reach the main window below.
+    MouseArea {
+        anchors.fill: parent
+        acceptedButtons: Qt.AllButtons
+    }
+
+    Text {
+        id: heading
+        x: stats.margin + 5
+        y: stats.margin + 6
+        text: "Your practice"
+        color: stats.textColor
+        font.pixelSize: 22
+        font.bold: true
+    }
+
+    Row {
+        id: rangeChoice
+        objectName: "statsRange"
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: stats.margin + 4
+        spacing: 6
+        Repeater {
+            model: [{label: "Last 7 days", days: 7}, {label: "Last 30 days", days: 30}, {label: "All", days: 0}]
+            Rectangle {
+                objectName: "statsRange" + modelData.days
+                width: 120
+                height: 30
+                radius: 15
+                color: stats.days === modelData.days ? "#2f9e6a" : rangeArea.containsMouse ? "#5b6972" : "#4d585f"
+                Text {
+                    anchors.centerIn: parent
+                    text: modelData.label
+                    color: stats.textColor
+                    font.pixelSize: 14
+                }
+                MouseArea {
+                    id: rangeArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onEntered: stats.setPointer(true)
+                    onExited: stats.setPointer(false)
+                    onClicked: {
+                        stats.days = modelData.days
+                        stats.refresh()
+                    }
+                }
+            }
+        }
+    }
+
+    ToolButton {
+        objectName: "statsCloseButton"
+        width: 37
+        height: 37
+        anchors.top: parent.top
+        anchors.right: parent.right
+        anchors.topMargin: stats.margin
+        anchors.rightMargin: stats.margin
+        tooltip: "Close"
+        style: ButtonStyle {
+            background: Image {
+                source: "qrc:/res/btn_close" + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
+            }
+        }
+        onHoveredChanged: stats.setPointer(hovered)
+        onClicked: stats.close()
+    }
+
+    Text {
+        id: problemText
+        objectName: "statsProblem"
+        x: stats.margin + 5
+        y: 60
+        width: parent.width - 2 * stats.margin - 10
+        visible: text !== ""
+        color: "#ffb347"
+        font.pixelSize: 13
+        wrapMode: Text.WordWrap
+    }
+
+    Text {
+        objectName: "statsEmpty"
+        anchors.centerIn: parent
+        width: parent.width - 200
+        visible: stats.empty
+        text: "Nothing practised yet in this time. Answer a few questions: your level and score per "
+              + "session, how often you are right on each note and in each octave, the notes you take "
+              + "for others, how quickly you answer and how long you practise each day will appear here."
+        color: stats.textColor
+        font.pixelSize: 16
+        wrapMode: Text.WordWrap
+        horizontalAlignment: Text.AlignHCenter
+    }
+
+    Grid {
+        id: panels
+        visible: !stats.empty
+        x: stats.margin
+        y: 85
+        columns: 3
+        spacing: 8
+        property real cellWidth: (stats.width - 2 * stats.margin - 2 * spacing) / 3
+        property real cellHeight: (stats.height - y - keyStrip.height - 45 - spacing) / 2
+
+        ChartView {
+            objectName: "levelChart"
+            width: panels.cellWidth
+            height: panels.cellHeight
+            title: "Score (%) and level per session"
+            theme: ChartView.ChartThemeDark
+            backgroundColor: "#3a4349"
+            antialiasing: true
+            legend.visible: false
+            DateTimeAxis { id: sessionTime; format: "d MMM"; tickCount: 4 }
+            ValueAxis { id: scoreAxis; min: 0; max: 100; tickCount: 5; labelFormat: "%d" }
+            ValueAxis { id: levelAxis; min: 1; max: 12; tickCount: 12; labelFormat: "%d" }
+            LineSeries { id: scoreSeries; name: "Score"; axisX: sessionTime; axisY: scoreAxis; color: "#7fd4a8" }
+            LineSeries { id: levelSeries; name: "Level"; axisX: sessionTime; axisYRight: levelAxis; color: "#f0c060" }
+        }
+
+        ChartView {
+            objectName: "pitchClassChart"
+            width: panels.cellWidth
+            height: panels.cellHeight
+            title: "Right per note (%)"
+            theme: ChartView.ChartThemeDark
+            backgroundColor: "#3a4349"
+            antialiasing: true
+            legend.visible: false
+            BarSeries {
+                id: pitchClassBars
+                axisX: BarCategoryAxis { categories: stats.noteNames }
+                axisY: ValueAxis { min: 0; max: 100; tickCount: 5; labelFormat: "%d" }
+            }
+        }
+
+        ChartView {
+            objectName: "octaveChart"
+            width: panels.cellWidth
+            height: panels.cellHeight
+            title: "Right per octave (%)"
+            theme: ChartView.ChartThemeDark
+            backgroundColor: "#3a4349"
+            antialiasing: true
+            legend.visible: false
+            BarSeries {
+                id: octaveBars
+                axisX: BarCategoryAxis { id: octaveAxis }
+                axisY: ValueAxis { min: 0; max: 100; tickCount: 5; labelFormat: "%d" }
+            }
+        }
+
+        // Asked note per row, answered note per column; the darker, the more often.
+        Rectangle {
+            width: panels.cellWidth
+            height: panels.cellHeight
+            color: "#3a4349"
+            Text {
+                id: confusionTitle
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: 6
+                text: "Asked (rows) and answered (columns)"
+                color: stats.textColor
+                font.pixelSize: 13
+                font.bold: true
+            }
+            Grid {
+                id: confusion
+                objectName: "confusionGrid"
+                columns: 13
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: confusionTitle.y + confusionTitle.height + 6
+                property real cell: Math.min((parent.width - 20) / 13, (parent.height - y - 28) / 13)
+                Repeater {
+                    model: 169
+                    Rectangle {
+                        readonly property int row: Math.floor(index / 13) - 1
+                        readonly property int column: index % 13 - 1
+                        readonly property int count: row >= 0 && column >= 0 && stats.figures.confusion
+                                                     ? stats.figures.confusion[row * 12 + column] : 0
+                        readonly property int asked: row >= 0 && stats.figures.pitchClasses
+                                                     ? stats.figures.pitchClasses[row].total : 0
+                        width: confusion.cell
+                        height: confusion.cell
+                        color: row < 0 || column < 0 ? "transparent"
+                               : count === 0 ? "#4d585f"
+                               : Qt.hsla(row === column ? 0.38 : 0.0, 0.6, 0.7 - 0.45 * count / Math.max(1, asked), 1)
+                        border.color: "#3a4349"
+                        Text {
+                            anchors.centerIn: parent
+                            visible: parent.row < 0 !== parent.column < 0
+                            text: parent.row < 0 ? stats.noteNames[Math.max(0, parent.column)]
+                                                 : stats.noteNames[Math.max(0, parent.row)]
+                            color: stats.textColor
+                            font.pixelSize: 10
+                        }
+                    }
+                }
+            }
+            Text {
+                id: octaveErrorText
+                objectName: "octaveErrorText"
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 6
+                color: stats.textColor
+                font.pixelSize: 13
+            }
+        }
+
+        ChartView {
+            objectName: "responseChart"
+            width: panels.cellWidth
+            height: panels.cellHeight
+            title: "Median response time per day (s)"
+            theme: ChartView.ChartThemeDark
+            backgroundColor: "#3a4349"
+            antialiasing: true
+            legend.visible: false
+            DateTimeAxis { id: responseTime; format: "d MMM"; tickCount: 4 }
+            ValueAxis { id: responseAxis; min: 0; max: 5; labelFormat: "%.1f" }
+            LineSeries { id: responseSeries; axisX: responseTime; axisY: responseAxis; color: "#8fc1ff"; pointsVisible: true }
+        }
+
+        ChartView {
+            objectName: "practiceChart"
+            width: panels.cellWidth
+            height: panels.cellHeight
+            title: "Practice per day (minutes)"
+            theme: ChartView.ChartThemeDark
+            backgroundColor: "#3a4349"
+            antialiasing: true
+            legend.visible: false
+            BarSeries {
+                id: practiceBars
+                axisX: BarCategoryAxis { id: practiceAxis; labelsAngle: -45 }
+                axisY: ValueAxis { id: practiceValues; min: 0; max: 5; labelFormat: "%d" }
+            }
+        }
+    }
+
+    // The trained keys, C1 to B7, coloured by how often each was answered right.
+    Row {
+        id: keyStrip
+        objectName: "keyStrip"
+        visible: !stats.empty
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 30
+        height: 36
+        Repeater {
+            model: 84
+            Rectangle {
+                readonly property var key: stats.figures.keys ? stats.figures.keys[index] : null
+                readonly property bool black: [1, 3, 6, 8, 10].indexOf(index % 12) >= 0
+                width: (stats.width - 2 * stats.margin) / 84
+                height: keyStrip.height
+                color: key ? stats.accuracyColor(key.right, key.total) : "#5b6972"
+                border.color: black ? "#111111" : "#3a4349"
+                border.width: black ? 2 : 1
+            }
+        }
+    }
+    Text {
+        anchors.left: keyStrip.left
+        anchors.top: keyStrip.bottom
+        anchors.topMargin: 3
+        visible: !stats.empty
+        text: "C1"
+        color: stats.textColor
+        font.pixelSize: 11
+    }
+    Text {
+        anchors.horizontalCenter: keyStrip.horizontalCenter
+        anchors.top: keyStrip.bottom
+        anchors.topMargin: 3
+        visible: !stats.empty
+        text: "Right per key: red never, yellow half the time, green always; grey not asked"
+        color: stats.textColor
+        font.pixelSize: 11
+    }
+    Text {
+        anchors.right: keyStrip.right
+        anchors.top: keyStrip.bottom
+        anchors.topMargin: 3
+        visible: !stats.empty
+        text: "B7"
+        color: stats.textColor
+        font.pixelSize: 11
+    }
+}
