@@ -17,6 +17,7 @@ Rectangle {
     property int days: 30 // 7, 30, or 0 for the whole history
     property var figures: ({})
     property bool empty: true
+    property int confusionMax: 1 // the most frequent confusion, for the matrix's shading
     readonly property var noteNames: ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
     readonly property color textColor: "#e8eef2"
 
@@ -48,6 +49,11 @@ Rectangle {
     function refresh() {
         figures = appmessenger.statistics(days)
         empty = figures.answers === undefined || figures.answers === 0
+        var most = 1
+        for (var i = 0; figures.confusion && i < 144; ++i)
+            if (i % 13 !== 0) // off the diagonal
+                most = Math.max(most, figures.confusion[i])
+        confusionMax = most
         problemText.text = figures.problem || ""
         if (empty)
             return
@@ -89,23 +95,19 @@ Rectangle {
     function fillDays() {
         var list = figures.days
         responseSeries.clear()
-        var minutes = [], labels = [], top = 1
-        var first = Math.max(0, list.length - 14) // the bars of the last fortnight fit
+        practiceSeries.clear()
+        var slowest = 1, longest = 5
         for (var i = 0; i < list.length; ++i) {
             responseSeries.append(list[i].time, list[i].medianResponseMs / 1000)
-            top = Math.max(top, list[i].medianResponseMs / 1000)
-            if (i >= first) {
-                minutes.push(list[i].practiceMinutes)
-                labels.push(list[i].date.substring(5))
-            }
+            practiceSeries.append(list[i].time, list[i].practiceMinutes)
+            slowest = Math.max(slowest, list[i].medianResponseMs / 1000)
+            longest = Math.max(longest, list[i].practiceMinutes)
         }
-        responseAxis.max = Math.ceil(top)
-        setTimeRange(responseTime, list.length ? list[0].time : Date.now(),
-                     list.length ? list[list.length - 1].time : Date.now())
-        practiceAxis.categories = labels
-        practiceValues.max = Math.max(5, Math.ceil(Math.max.apply(null, minutes)))
-        practiceBars.clear()
-        practiceBars.append("Minutes", minutes)
+        responseAxis.max = Math.ceil(slowest)
+        practiceValues.max = Math.ceil(longest)
+        var from = list.length ? list[0].time : Date.now(), to = list.length ? list[list.length - 1].time : Date.now()
+        setTimeRange(responseTime, from, to)
+        setTimeRange(practiceTime, from, to)
     }
 
     // A single point gets a day on either side, so the axis never collapses.
@@ -230,7 +232,7 @@ Rectangle {
             legend.visible: false
             DateTimeAxis { id: sessionTime; format: "d MMM"; tickCount: 4 }
             ValueAxis { id: scoreAxis; min: 0; max: 100; tickCount: 5; labelFormat: "%d" }
-            ValueAxis { id: levelAxis; min: 1; max: 12; tickCount: 12; labelFormat: "%d" }
+            ValueAxis { id: levelAxis; min: 0; max: 12; tickCount: 5; labelFormat: "%d"; labelsFont.pixelSize: 10 }
             LineSeries { id: scoreSeries; name: "Score"; axisX: sessionTime; axisY: scoreAxis; color: "#7fd4a8" }
             LineSeries { id: levelSeries; name: "Level"; axisX: sessionTime; axisYRight: levelAxis; color: "#f0c060" }
         }
@@ -246,7 +248,7 @@ Rectangle {
             legend.visible: false
             BarSeries {
                 id: pitchClassBars
-                axisX: BarCategoryAxis { categories: stats.noteNames }
+                axisX: BarCategoryAxis { categories: stats.noteNames; labelsFont.pixelSize: 8 }
                 axisY: ValueAxis { min: 0; max: 100; tickCount: 5; labelFormat: "%d" }
             }
         }
@@ -301,7 +303,8 @@ Rectangle {
                         height: confusion.cell
                         color: row < 0 || column < 0 ? "transparent"
                                : count === 0 ? "#4d585f"
-                               : Qt.hsla(row === column ? 0.38 : 0.0, 0.6, 0.7 - 0.45 * count / Math.max(1, asked), 1)
+                               : row === column ? Qt.hsla(0.38, 0.6, 0.7 - 0.45 * count / Math.max(1, asked), 1)
+                               : Qt.hsla(0.0, 0.65, 0.78 - 0.45 * count / stats.confusionMax, 1)
                         border.color: "#3a4349"
                         Text {
                             anchors.centerIn: parent
@@ -348,11 +351,9 @@ Rectangle {
             backgroundColor: "#3a4349"
             antialiasing: true
             legend.visible: false
-            BarSeries {
-                id: practiceBars
-                axisX: BarCategoryAxis { id: practiceAxis; labelsAngle: -45 }
-                axisY: ValueAxis { id: practiceValues; min: 0; max: 5; labelFormat: "%d" }
-            }
+            DateTimeAxis { id: practiceTime; format: "d MMM"; tickCount: 4 }
+            ValueAxis { id: practiceValues; min: 0; max: 5; labelFormat: "%d" }
+            LineSeries { id: practiceSeries; axisX: practiceTime; axisY: practiceValues; color: "#7fd4a8"; pointsVisible: true }
         }
     }
 
