@@ -432,12 +432,14 @@ bool HistoryStore::ReadAnswersInto(const QString& path, qint64 sinceMs, std::vec
                                                                                 : QStringLiteral("0");
         query.finish();
         // Every column costs a QVariant per row, which dominates reading a long history: the
-        // small fields come packed into one, a byte each. A row whose fields do not fit gives
-        // its id instead (as -1 - id) and is read on its own.
+        // small fields come packed into one, a byte each, and the response time rides above
+        // the time (2^42 ms since the epoch is the year 2109). A row whose fields do not fit
+        // gives its id instead (as -1 - id) and is read on its own.
         if (!query.prepare(QStringLiteral(
-                "SELECT time, session, response_ms, CASE WHEN (level | question | asked | answered | \"right\" | input "
-                "| %1) BETWEEN 0 AND 255 THEN level | (question << 8) | (asked << 16) | (answered << 24) | "
-                "(\"right\" << 32) | (input << 40) | (%1 << 48) ELSE -1 - id END FROM answers%2")
+                "SELECT CASE WHEN (level | question | asked | answered | \"right\" | input | %1) BETWEEN 0 AND 255 "
+                "AND time BETWEEN 0 AND 4398046511103 AND response_ms BETWEEN 0 AND 2097151 "
+                "THEN time | (response_ms << 42) ELSE -1 - id END, session, level | (question << 8) | (asked << 16) "
+                "| (answered << 24) | (\"right\" << 32) | (input << 40) | (%1 << 48) FROM answers%2")
                                .arg(instrument, sinceMs > 0 ? QStringLiteral(" WHERE time >= ?") : QString())))
             return false;
         if (sinceMs > 0)
@@ -447,29 +449,31 @@ bool HistoryStore::ReadAnswersInto(const QString& path, qint64 sinceMs, std::vec
         std::vector<std::pair<size_t, qint64>> unpacked; // index in answers, row id
         while (query.next()) {
             HistoryAnswer a;
-            a.timeMs = query.value(0).toLongLong();
-            a.session = query.value(1).toLongLong();
-            a.responseMs = query.value(2).toInt();
-            const qint64 packed = query.value(3).toLongLong();
-            if (packed < 0) {
-                unpacked.emplace_back(answers.size(), -1 - packed);
-            } else {
-                a.level = static_cast<int>(packed & 0xff);
-                a.question = static_cast<int>(packed >> 8 & 0xff);
-                a.asked = static_cast<int>(packed >> 16 & 0xff);
-                a.answered = static_cast<int>(packed >> 24 & 0xff);
-                a.right = (packed >> 32 & 0xff) != 0;
-                a.midi = (packed >> 40 & 0xff) != 0;
-                a.instrument = static_cast<int>(packed >> 48 & 0xff);
+            const qint64 timed = query.value(0).toLongLong();
+            if (timed < 0) {
+                unpacked.emplace_back(answers.size(), -1 - timed);
+                answers.push_back(a);
+                continue;
             }
+            a.timeMs = timed & 0x3ffffffffffLL;
+            a.responseMs = static_cast<int>(timed >> 42);
+            a.session = query.value(1).toLongLong();
+            const qint64 packed = query.value(2).toLongLong();
+            a.level = static_cast<int>(packed & 0xff);
+            a.question = static_cast<int>(packed >> 8 & 0xff);
+            a.asked = static_cast<int>(packed >> 16 & 0xff);
+            a.answered = static_cast<int>(packed >> 24 & 0xff);
+            a.right = (packed >> 32 & 0xff) != 0;
+            a.midi = (packed >> 40 & 0xff) != 0;
+            a.instrument = static_cast<int>(packed >> 48 & 0xff);
             answers.push_back(a);
         }
         // A row that cannot be read ends the loop early with an error.
         if (query.lastError().isValid())
             return false;
         if (!unpacked.empty()) {
-            if (!query.prepare(QStringLiteral("SELECT level, question, asked, answered, \"right\", input, %1 FROM "
-                                              "answers WHERE id = ?")
+            if (!query.prepare(QStringLiteral("SELECT time, level, session, question, asked, answered, \"right\", "
+                                              "input, response_ms, %1 FROM answers WHERE id = ?")
                                    .arg(instrument)))
                 return false;
             for (const auto& row : unpacked) {
@@ -477,13 +481,16 @@ bool HistoryStore::ReadAnswersInto(const QString& path, qint64 sinceMs, std::vec
                 if (!query.exec() || !query.next())
                     return false;
                 HistoryAnswer& a = answers[row.first];
-                a.level = query.value(0).toInt();
-                a.question = query.value(1).toInt();
-                a.asked = query.value(2).toInt();
-                a.answered = query.value(3).toInt();
-                a.right = query.value(4).toInt() != 0;
-                a.midi = query.value(5).toInt() != 0;
-                a.instrument = query.value(6).toInt();
+                a.timeMs = query.value(0).toLongLong();
+                a.level = query.value(1).toInt();
+                a.session = query.value(2).toLongLong();
+                a.question = query.value(3).toInt();
+                a.asked = query.value(4).toInt();
+                a.answered = query.value(5).toInt();
+                a.right = query.value(6).toInt() != 0;
+                a.midi = query.value(7).toInt() != 0;
+                a.responseMs = query.value(8).toInt();
+                a.instrument = query.value(9).toInt();
             }
         }
         // Rows come in the order they were written, which is time order but for a clock
