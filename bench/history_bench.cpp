@@ -147,9 +147,9 @@ int main(int argc, char** argv)
         exports.Add(MsSince(start));
     }
 
-    std::printf("history_bench: %d answers (%d in the last 30 days), %d sessions, %d runs\n", answersAll, answers30,
+    std::fprintf(stderr, "history_bench: %d answers (%d in the last 30 days), %d sessions, %d runs\n", answersAll, answers30,
                 sessions, runs);
-    std::printf("  all: processor time %.1f ms; read %.1f ms + compute %.1f ms (medians); export %.0f ms; record p50 %.4f ms, p99 %.4f ms, "
+    std::fprintf(stderr, "history_bench: all: processor time %.1f ms; read %.1f ms + compute %.1f ms (medians); export %.0f ms; record p50 %.4f ms, p99 %.4f ms, "
                 "max %.3f ms (paced p99 %.4f ms, max %.3f ms)\n",
                 cpuAll.Median(), readAll.Median(), computeAll.Median(), exports.Median(), burst.Median(), burst.Percentile(99),
                 burst.Max(), paced.Percentile(99), paced.Max());

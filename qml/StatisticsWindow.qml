@@ -65,13 +65,9 @@ Rectangle {
     }
 
     function fillSessions() {
-        scoreSeries.clear()
-        levelSeries.clear()
         var sessions = figures.sessions
-        for (var i = 0; i < sessions.length; ++i) {
-            scoreSeries.append(sessions[i].time, sessions[i].score)
-            levelSeries.append(sessions[i].time, sessions[i].level)
-        }
+        appmessenger.plot(scoreSeries, "sessions", "time", "score", 1)
+        appmessenger.plot(levelSeries, "sessions", "time", "level", 1)
         setTimeRange(sessionTime, sessions.length ? sessions[0].time : Date.now(),
                      sessions.length ? sessions[sessions.length - 1].time : Date.now())
     }
@@ -94,12 +90,10 @@ Rectangle {
 
     function fillDays() {
         var list = figures.days
-        responseSeries.clear()
-        practiceSeries.clear()
+        appmessenger.plot(responseSeries, "days", "time", "medianResponseMs", 0.001)
+        appmessenger.plot(practiceSeries, "days", "time", "practiceMinutes", 1)
         var slowest = 1, longest = 5
         for (var i = 0; i < list.length; ++i) {
-            responseSeries.append(list[i].time, list[i].medianResponseMs / 1000)
-            practiceSeries.append(list[i].time, list[i].practiceMinutes)
             slowest = Math.max(slowest, list[i].medianResponseMs / 1000)
             longest = Math.max(longest, list[i].practiceMinutes)
         }

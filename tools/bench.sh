@@ -34,7 +34,7 @@ else
     "$root/tools/setup.sh" packages run test bench || exit 1
 fi
 
-targets="ovelune bare_quick_view desktop_bench note_timing_bench click_to_note_bench midi_answer_bench"
+targets="ovelune bare_quick_view desktop_bench note_timing_bench click_to_note_bench midi_answer_bench history_bench stats_view_bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DOVELUNE_BUILD_BENCH=ON >/dev/null || exit 1
 # shellcheck disable=SC2086
 nice cmake --build "$build" --target $targets -j"$(nproc)" >/dev/null || {
@@ -79,12 +79,14 @@ for run in $(seq "$runs"); do
     OVELUNE_AUDIO_DRIVER=$driver "$isolated" -- "$bin/click_to_note_bench" --clicks "$clicks" >>"$figures" 2>>"$scratch/log"
     OVELUNE_AUDIO_DRIVER=$driver OVELUNE_TEST_JACK_PERIOD=256 "$isolated" --jack -- \
         "$bin/midi_answer_bench" --answers "$answers" >>"$figures" 2>>"$scratch/log"
+    "$isolated" -- "$bin/history_bench" >>"$figures" 2>>"$scratch/log"
+    "$isolated" -- "$bin/stats_view_bench" >>"$figures" 2>>"$scratch/log"
     # shellcheck disable=SC2086
     "$isolated" -- "$bin/desktop_bench" --program "$build/src/app/ovelune" --bare "$bin/bare_quick_view" \
         ${minuet:+--minuet "$minuet"} --startup-runs "$starts" --idle-seconds "$idle" $session \
         >>"$figures" 2>>"$scratch/log"
 done
-grep -E "^(note_timing|click_to_note|midi_answer|desktop)_bench:" "$scratch/log" | sed 's/^/  /' >&2
+grep -E "^(note_timing|click_to_note|midi_answer|history|stats_view|desktop)_bench:" "$scratch/log" | sed 's/^/  /' >&2
 
 # One row per figure, in the order first reported.
 echo

@@ -113,6 +113,7 @@ Application::Application(int& argc, char** argv)
     instrument = InstrumentChoice(appSettings->midiInstrument);
     // Opens on its own thread: a slow or damaged history never delays the window.
     history.reset(new HistoryStore());
+    ResumeHistorySession();
 
     RegisterQmlTypesOnce();
 
@@ -376,6 +377,22 @@ void Application::RecordAnswer(unsigned int questionNote, unsigned int answerNot
     answer.midi = !answeredWithMouse;
     answer.instrument = instrument.Program();
     history->RecordAnswer(answer); // queued: written on the history's own thread
+}
+
+// A session that goes on after the program was closed or killed stays one session in the
+// history: its answers so far are the history's last ones (give or take the answer that
+// was being saved when the program went).
+void Application::ResumeHistorySession()
+{
+    const unsigned int answered = appSettings->currentQuestion;
+    HistoryAnswer last;
+    if (answered == 0 || !appSettings->HasQuestionsLeft() || !HistoryStore::ReadLastAnswer(history->Path(), &last))
+        return;
+    const bool sameList = last.level == int(appSettings->maturityLevel) && last.question >= int(answered) - 2
+                          && last.question <= int(answered) && size_t(last.question) < appSettings->questions.size()
+                          && last.asked == int(appSettings->questions[size_t(last.question)]);
+    if (sameList)
+        sessionStartMs = last.session;
 }
 
 QVariantMap Application::Statistics(int days)

@@ -132,6 +132,7 @@ private:
     void GoNextQuestion();
     void ShowResults();
     void RecordAnswer(unsigned int questionNote, unsigned int answerNote, bool right);
+    void ResumeHistorySession();
 
     // Sound and device wiring.
     void initSound();

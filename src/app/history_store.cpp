@@ -502,6 +502,31 @@ bool HistoryStore::ReadAnswersInto(const QString& path, qint64 sinceMs, std::vec
     });
 }
 
+bool HistoryStore::ReadLastAnswer(const QString& path, HistoryAnswer* answer)
+{
+    if (!QFileInfo::exists(path))
+        return false;
+    QString error;
+    bool found = false;
+    WithReadConnection(path, &error, [&](QSqlQuery& query) {
+        if (!query.exec(QStringLiteral("SELECT time, level, session, question, asked, answered, \"right\" "
+                                       "FROM answers ORDER BY id DESC LIMIT 1")))
+            return false;
+        found = query.next();
+        if (found) {
+            answer->timeMs = query.value(0).toLongLong();
+            answer->level = query.value(1).toInt();
+            answer->session = query.value(2).toLongLong();
+            answer->question = query.value(3).toInt();
+            answer->asked = query.value(4).toInt();
+            answer->answered = query.value(5).toInt();
+            answer->right = query.value(6).toInt() != 0;
+        }
+        return true;
+    });
+    return found;
+}
+
 std::vector<HistoryAnswer> HistoryStore::ReadAnswers(const QString& path, qint64 sinceMs)
 {
     std::vector<HistoryAnswer> answers;

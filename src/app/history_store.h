@@ -71,6 +71,8 @@ public:
     // in time order. Empty when the database is missing or cannot be read.
     static std::vector<HistoryAnswer> ReadAnswers(const QString& path, qint64 sinceMs = 0);
     static std::vector<HistorySession> ReadSessions(const QString& path, qint64 sinceMs = 0);
+    // The answer recorded last; false when there is none or it cannot be read.
+    static bool ReadLastAnswer(const QString& path, HistoryAnswer* answer);
     // Every answer as one CSV line under a header. A missing database gives the header only.
     // Never creates, moves or changes the database. False with *error set on failure.
     static bool ExportCsv(const QString& databasePath, const QString& csvPath, QString* error);

@@ -5,6 +5,7 @@
 #include "core/instrument_names.h"
 
 #include <QMetaObject>
+#include <QtCharts/QXYSeries>
 
 #include <limits>
 
@@ -144,7 +145,23 @@ void QMLMessenger::selectInstrument(int row)
 
 QVariantMap QMLMessenger::statistics(int days)
 {
-    return application ? application->Statistics(days) : QVariantMap();
+    lastFigures = application ? application->Statistics(days) : QVariantMap();
+    return lastFigures;
+}
+
+void QMLMessenger::plot(QObject* series, const QString& list, const QString& xKey, const QString& yKey, double yScale)
+{
+    auto* line = qobject_cast<QtCharts::QXYSeries*>(series);
+    if (!line)
+        return;
+    const QVariantList items = lastFigures.value(list).toList();
+    QVector<QPointF> points;
+    points.reserve(items.size());
+    for (const QVariant& item : items) {
+        const QVariantMap values = item.toMap();
+        points.append(QPointF(values.value(xKey).toDouble(), values.value(yKey).toDouble() * yScale));
+    }
+    line->replace(points);
 }
 
 QStringList QMLMessenger::getInstrumentNames() const

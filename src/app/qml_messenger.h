@@ -62,6 +62,10 @@ public slots:
     void selectInstrument(int row);
     // The statistics view's figures for the last `days` days, 0 for all.
     QVariantMap statistics(int days);
+    // Replaces the points of a chart's line series by the figures' list `list` (as the
+    // last call of statistics() gave it), x from `xKey`, y from `yKey` times `yScale`.
+    // Points appended one by one from QML would cost a relayout each.
+    void plot(QObject* series, const QString& list, const QString& xKey, const QString& yKey, double yScale = 1.0);
     void changeCursor(QVariant cursor);
     void hideWindow();
     void showCompanyWebsite();
@@ -72,6 +76,7 @@ private:
     Application* application;
     QObject* rootObject;
     AppSettings* appSettings;
+    QVariantMap lastFigures;
 };
 
 // The process's one bridge, created by the application and never deleted.

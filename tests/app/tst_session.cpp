@@ -342,6 +342,10 @@ private slots:
         const QList<QByteArray> lines = csv.readAll().trimmed().split('\n');
         QCOMPARE(lines.size(), 2);
         QVERIFY2(lines[1].contains(QString(",%1,").arg(asked + 12).toLatin1()), lines[1].constData());
+        exporter.start(QStringLiteral(OVELUNE_BINARY), {"--export-history", dir.filePath("missing/history.csv")});
+        QVERIFY(exporter.waitForFinished(20000));
+        QCOMPARE(exporter.exitCode(), 1);
+        QVERIFY(exporter.readAllStandardError().startsWith("Ovelune: "));
     }
 
     void choicesInTheWindowAreKept()

@@ -2,8 +2,10 @@
 // test's JACK server (the asked notes are read off the store) and is killed (SIGKILL) at
 // random moments, over and over. Every state of the store seen on the way and after each kill
 // must be a session the program could have written that keeps every answer seen before; the
-// level changes, by one at most, only after a finished session.
+// level changes, by one at most, only after a finished session. The practice history holds
+// the session's answers as the store does, give or take the one being saved at the kill.
 // OVELUNE_CRASH_SEED repeats a run.
+#include "app/history_store.h"
 #include "support/test_keyboard.h"
 
 #include <QProcess>
@@ -106,6 +108,23 @@ QString Lost(const Snapshot& prev, const Snapshot& next)
     return "answers were lost or the level changed without a finished session";
 }
 
+// Empty when the history's last session is the store's, question by question, with one
+// answer more or less (the one being saved when the program was killed).
+QString HistoryDiffers(const Snapshot& s)
+{
+    HistoryAnswer last;
+    if (s.level == 0 || s.current == 0 || !HistoryStore::ReadLastAnswer(HistoryStore::DefaultPath(), &last))
+        return QString();
+    std::vector<HistoryAnswer> answers = HistoryStore::ReadAnswers(HistoryStore::DefaultPath());
+    answers.erase(std::remove_if(answers.begin(), answers.end(), [&](const HistoryAnswer& a) { return a.session != last.session; }),
+                  answers.end());
+    for (size_t i = 0; i < answers.size(); ++i)
+        if (answers[i].question != int(i) || i >= s.questions.size() || answers[i].asked != int(s.questions[i]))
+            return QString("the history's answer %1 is not the store's").arg(i);
+    return std::abs(int(answers.size()) - s.current) <= 1 ? QString()
+                                                          : QString("the history holds %1 answers").arg(answers.size());
+}
+
 } // namespace
 
 class CrashConsistencyTest : public QObject
@@ -118,6 +137,8 @@ private slots:
         TestKeyboard keyboard(QStringLiteral("Crash Keyboard"));
         QVERIFY(keyboard.IsOpen());
         QSettings(StoreFile(), QSettings::IniFormat).setValue("GlobalSetting/ShowHelpOnStartup", false);
+        QCoreApplication::setOrganizationName("Quorvex"); // the program's data folder
+        QCoreApplication::setApplicationName("Ovelune");
         qputenv("OVELUNE_MIDI_API", "jack");
         qputenv("OVELUNE_START_SESSION", "1"); // the stored session goes on at start-up
         const quint32 seed = qEnvironmentVariableIsSet("OVELUNE_CRASH_SEED")
@@ -186,6 +207,8 @@ private slots:
             program.waitForFinished(10000);
             const QString failure = observe(run, "after the kill");
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            const QString history = HistoryDiffers(seen);
+            QVERIFY2(history.isEmpty(), qPrintable(QString("run %1, seed %2: %3; store: %4").arg(run).arg(seed).arg(history, seen.Describe())));
         }
         qInfo("%d kills, %d answers seen, %d sessions ended", run, answers, sessions);
         QVERIFY2(answers >= 12 && sessions >= 2, "too little happened to prove anything");
