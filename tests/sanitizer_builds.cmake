@@ -3,7 +3,7 @@
 # tools/sanitize.sh sets for the whole run.
 if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=thread")
     set(annotations ${CMAKE_CURRENT_LIST_DIR}/core/midi/tsan_qt_mutex_annotations.cpp)
-    foreach(t tst_engine tst_synth tst_midi_ports tst_ports_backend tst_ports_stress tst_app_settings tst_session)
+    foreach(t tst_engine tst_synth tst_midi_ports tst_ports_backend tst_ports_stress tst_app_settings tst_history tst_session)
         if(TARGET ${t})
             get_target_property(sources ${t} SOURCES)
             if(NOT "${sources}" MATCHES "tsan_qt_mutex_annotations")

@@ -71,9 +71,10 @@ run_asan() {
 tsan_dir="${OVELUNE_TSAN_DIR:-$here/build-tsan}"
 # What the ThreadSanitizer suite runs: the engine tests but the long JACK stress runs (at
 # ThreadSanitizer's speed they would take most of an hour; tst_midi_ports drives the same
-# input path), and the store's tests. tst_session now also starts a second real program,
+# input path), and the tests of the store and of the practice history, whose writer thread
+# records what the GUI thread hands it. tst_session also starts a second real program,
 # which has not been timed under ThreadSanitizer yet.
-tsan_session='^tst_app_settings$'
+tsan_session='^(tst_app_settings|tst_history)$'
 tsan_skipped='^tst_ports_stress$'
 
 build_tsan() {

@@ -67,6 +67,22 @@ bool Exec(QSqlQuery& query, const QString& sql, QString* reason, int* code = nul
     return false;
 }
 
+// One answer from the columns time, level, session, question, asked, answered, right,
+// input, response time, instrument.
+void ReadAnswerRow(const QSqlQuery& query, HistoryAnswer& a)
+{
+    a.timeMs = query.value(0).toLongLong();
+    a.level = query.value(1).toInt();
+    a.session = query.value(2).toLongLong();
+    a.question = query.value(3).toInt();
+    a.asked = query.value(4).toInt();
+    a.answered = query.value(5).toInt();
+    a.right = query.value(6).toInt() != 0;
+    a.midi = query.value(7).toInt() != 0;
+    a.responseMs = query.value(8).toInt();
+    a.instrument = query.value(9).toInt();
+}
+
 // Runs `read` on a read-only connection of this thread's own that exists only meanwhile.
 template <typename Read>
 bool WithReadConnection(const QString& path, QString* reason, Read read)
@@ -480,17 +496,7 @@ bool HistoryStore::ReadAnswersInto(const QString& path, qint64 sinceMs, std::vec
                 query.addBindValue(row.second);
                 if (!query.exec() || !query.next())
                     return false;
-                HistoryAnswer& a = answers[row.first];
-                a.timeMs = query.value(0).toLongLong();
-                a.level = query.value(1).toInt();
-                a.session = query.value(2).toLongLong();
-                a.question = query.value(3).toInt();
-                a.asked = query.value(4).toInt();
-                a.answered = query.value(5).toInt();
-                a.right = query.value(6).toInt() != 0;
-                a.midi = query.value(7).toInt() != 0;
-                a.responseMs = query.value(8).toInt();
-                a.instrument = query.value(9).toInt();
+                ReadAnswerRow(query, answers[row.first]);
             }
         }
         // Rows come in the order they were written, which is time order but for a clock
@@ -509,19 +515,13 @@ bool HistoryStore::ReadLastAnswer(const QString& path, HistoryAnswer* answer)
     QString error;
     bool found = false;
     WithReadConnection(path, &error, [&](QSqlQuery& query) {
-        if (!query.exec(QStringLiteral("SELECT time, level, session, question, asked, answered, \"right\" "
-                                       "FROM answers ORDER BY id DESC LIMIT 1")))
+        // The instrument is left out: a history not yet migrated has none.
+        if (!query.exec(QStringLiteral("SELECT time, level, session, question, asked, answered, \"right\", input, "
+                                       "response_ms, 0 FROM answers ORDER BY id DESC LIMIT 1")))
             return false;
         found = query.next();
-        if (found) {
-            answer->timeMs = query.value(0).toLongLong();
-            answer->level = query.value(1).toInt();
-            answer->session = query.value(2).toLongLong();
-            answer->question = query.value(3).toInt();
-            answer->asked = query.value(4).toInt();
-            answer->answered = query.value(5).toInt();
-            answer->right = query.value(6).toInt() != 0;
-        }
+        if (found)
+            ReadAnswerRow(query, *answer);
         return true;
     });
     return found;

@@ -309,9 +309,14 @@ private slots:
     }
 
     // The statistics view opens from the title bar over the session and closes with Escape;
-    // empty, it says what will appear. The history is exported beside a running program.
+    // empty, it says what will appear, and that a damaged history was moved aside. The
+    // history is exported beside a running program.
     void practiceIsShownAndExported()
     {
+        QDir().mkpath(QFileInfo(HistoryStore::DefaultPath()).path());
+        QFile damaged(HistoryStore::DefaultPath());
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(4096, '\x5a')) == 4096);
+        damaged.close();
         AppUnderTest t;
         QQuickView& view = t.app->GetView();
         view.requestActivate();
@@ -319,6 +324,7 @@ private slots:
         t.ClickItem("statsButton");
         QTRY_VERIFY(t.Item("statsWindow") && t.Window("statsWindow", "visible").toBool());
         QVERIFY(t.Window("statsEmpty", "visible").toBool() && !t.Window("Keyboard", "visible").toBool());
+        QVERIFY(t.Window("statsProblem", "text").toString().contains("moved aside"));
         QTest::keyClick(&view, Qt::Key_Escape);
         QTRY_VERIFY(!t.Window("statsWindow", "visible").toBool() && t.Window("Keyboard", "visible").toBool());
 
@@ -346,6 +352,9 @@ private slots:
         QVERIFY(exporter.waitForFinished(20000));
         QCOMPARE(exporter.exitCode(), 1);
         QVERIFY(exporter.readAllStandardError().startsWith("Ovelune: "));
+        exporter.start(QStringLiteral(OVELUNE_BINARY), {"--version"});
+        QVERIFY(exporter.waitForFinished(20000));
+        QCOMPARE(exporter.readAllStandardOutput().trimmed(), QByteArray("Ovelune " OVELUNE_VERSION));
     }
 
     void choicesInTheWindowAreKept()
