@@ -1,4 +1,4 @@
-// The practice history: recording from any thread, surviving kills and damage, migration,
+// The practice history: recording from any thread, surviving damage, migration,
 // the statistics view's numbers and the CSV export.
 #include "app/history_stats.h"
 #include "app/history_store.h"
@@ -11,12 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <thread>
 #include <tuple>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 auto Fields(const HistoryAnswer& a)
 {
@@ -149,22 +145,6 @@ private slots:
             QCOMPARE(store.Problem(), QString());
         }
         QVERIFY(HistoryStore::ReadAnswers(Db()).back() == late);
-    }
-
-    void survivesKill()
-    {
-        const pid_t child = fork();
-        if (child == 0) {
-            HistoryStore store(Db());
-            for (const HistoryAnswer& answer : Series(20, 5000))
-                store.RecordAnswer(answer);
-            store.Flush();
-            raise(SIGKILL);
-        }
-        int status = 0;
-        QCOMPARE(waitpid(child, &status, 0), child);
-        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-        QVERIFY(HistoryStore::ReadAnswers(Db()) == Series(20, 5000));
     }
 
     // Damage is moved aside and recording goes on; where nothing can be recorded, training
