@@ -13,5 +13,5 @@ ovelune_add_test(tst_ports_stress SOURCES tst_ports_stress.cpp
     LIBS ovelune_core ovelune_test_support PkgConfig::JACK JACK TIMEOUT 600 LABELS engine jack reliability endurance)
 # Short JACK cycles keep the 200 openings and closings and the million messages quick; on
 # a loaded machine a run may still outlast Qt Test's own limit of 300 s per test function.
-set_tests_properties(tst_ports_stress PROPERTIES
+set_tests_properties(tst_ports_stress PROPERTIES COST 500
     ENVIRONMENT "QTEST_FUNCTION_TIMEOUT=590000;OVELUNE_TEST_JACK_PERIOD=256")
