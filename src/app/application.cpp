@@ -561,7 +561,7 @@ void Application::ChooseInputDevice(int row)
         return;
     soundController->SelectInputMidiDevice(static_cast<size_t>(row));
     appSettings->inputDevice = soundController->GetInputMidiDevice(size_t(row))->GetName();
-    appSettings->SaveState();
+    StoreChoice(QStringLiteral("InputDevice"), appSettings->inputDevice);
     ReconnectAnswerListener();
     PublishDeviceLine();
 }
@@ -572,7 +572,15 @@ void Application::ChooseInstrument(int row)
     if (!instrument.Choose(row, stored))
         return;
     appSettings->midiInstrument = static_cast<qint8>(stored);
-    appSettings->SaveState();
+    StoreChoice(QStringLiteral("MidiInstrument"), stored);
+}
+
+// Writes one choice alone: the whole state would also write the question index, which
+// while an answer is shown is one behind the store's (the store already points past it).
+void Application::StoreChoice(const QString& key, const QVariant& value)
+{
+    appSettings->settings->setValue(QStringLiteral("GlobalSetting/") + key, value);
+    appSettings->settings->sync();
 }
 
 // One entry per input device, the selected one shown in the closed field.

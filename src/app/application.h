@@ -140,6 +140,7 @@ private:
     void reconnectDevices();
     void ReconnectAnswerListener();
     void SelectStoredInputDevice();
+    void StoreChoice(const QString& key, const QVariant& value);
     void PublishDeviceLine();
     void PlayMidi(unsigned int note, bool keyEcho);
     void StopMidi();

@@ -108,8 +108,9 @@ QString Lost(const Snapshot& prev, const Snapshot& next)
     return "answers were lost or the level changed without a finished session";
 }
 
-// Empty when the history's last session is the store's, question by question, with one
-// answer more or less (the one being saved when the program was killed).
+// Empty when the history's last session is the store's, question by question. A kill may
+// lose the answer being saved from either: one the store lost is asked and answered again
+// (the history then holds both answers), one the history lost leaves a gap of one.
 QString HistoryDiffers(const Snapshot& s)
 {
     HistoryAnswer last;
@@ -118,11 +119,17 @@ QString HistoryDiffers(const Snapshot& s)
     std::vector<HistoryAnswer> answers = HistoryStore::ReadAnswers(HistoryStore::DefaultPath());
     answers.erase(std::remove_if(answers.begin(), answers.end(), [&](const HistoryAnswer& a) { return a.session != last.session; }),
                   answers.end());
-    for (size_t i = 0; i < answers.size(); ++i)
-        if (answers[i].question != int(i) || i >= s.questions.size() || answers[i].asked != int(s.questions[i]))
-            return QString("the history's answer %1 is not the store's").arg(i);
-    return std::abs(int(answers.size()) - s.current) <= 1 ? QString()
-                                                          : QString("the history holds %1 answers").arg(answers.size());
+    int previous = -1;
+    for (size_t i = 0; i < answers.size(); ++i) {
+        const int question = answers[i].question;
+        if (question < previous || question > previous + 2 || question >= s.Count()
+            || answers[i].asked != int(s.questions[size_t(question)]))
+            return QString("the history's answer %1 (question %2) is not the store's").arg(i).arg(question);
+        previous = question;
+    }
+    return previous >= s.current - 2 && previous <= s.current
+               ? QString()
+               : QString("the history's last answer is to question %1").arg(previous);
 }
 
 } // namespace
