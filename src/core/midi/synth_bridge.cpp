@@ -33,8 +33,11 @@ const double Pi = 3.14159265358979323846;
 // output; more are dropped.
 const std::size_t MaxPendingMessages = 4096;
 // Without an audio driver: messages after which the synthesizer's event queue is drained by
-// rendering (and dropping) DrainFrames frames, about 1.5 ms.
-const unsigned int MessagesBetweenDrains = 256;
+// rendering (and dropping) DrainFrames frames, about 1.5 ms. The queue holds 64 events per
+// voice of polyphony (4096), and a note-on that has to steal a voice takes up to about 50:
+// with 256 such notes between drains it overflowed, events were lost, and a voice went on
+// sounding after Stop.
+const unsigned int MessagesBetweenDrains = 32;
 const unsigned int DrainFrames = 64;
 // After this much silence the audio output is closed, and opened again (about 1 to 3 ms)
 // by the next message: an open output wakes its thread every period, a few percent of a
