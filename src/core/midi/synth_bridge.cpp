@@ -201,6 +201,15 @@ struct AudioSystem
         silent = fluid_synth_get_active_voice_count(synth) == 0 && filters[0].IsAtRest() && filters[1].IsAtRest();
     }
 
+    // Renders and drops DrainFrames frames, so that FluidSynth's event queue is emptied.
+    void Drain()
+    {
+        float left[DrainFrames], right[DrainFrames];
+        std::lock_guard<std::mutex> lock(renderMutex);
+        RenderLocked(left, right, DrainFrames);
+        messagesSinceRender = 0;
+    }
+
     void DesignFilters()
     {
         std::lock_guard<std::mutex> lock(renderMutex);
@@ -368,9 +377,17 @@ void AudioSystem::LoadSoundfont()
 void AudioSystem::FinishLoading(bool loaded)
 {
     std::lock_guard<std::mutex> lock(pendingMutex);
+    // No output runs yet: the kept messages, up to MaxPendingMessages at once, are drained
+    // as messages without an output are.
+    unsigned int sinceDrain = 0;
     if (loaded)
-        for (const auto& message : pending)
+        for (const auto& message : pending) {
             Deliver(message);
+            if (++sinceDrain == MessagesBetweenDrains) {
+                Drain();
+                sinceDrain = 0;
+            }
+        }
     pending.clear();
     pending.shrink_to_fit();
     loadFinished = true;
@@ -533,12 +550,8 @@ void SendMacMidiDeviceMessage(AudioSystem* system, const unsigned char* data, un
             return; // no soundfont: nothing can sound
     }
     system->Deliver(message);
-    if (system->rendersOnDemand && ++system->messagesSinceRender >= MessagesBetweenDrains) {
-        float left[DrainFrames], right[DrainFrames];
-        std::lock_guard<std::mutex> lock(system->renderMutex);
-        system->RenderLocked(left, right, DrainFrames);
-        system->messagesSinceRender = 0;
-    }
+    if (system->rendersOnDemand && ++system->messagesSinceRender >= MessagesBetweenDrains)
+        system->Drain();
 }
 
 void AudioSystem::Deliver(const std::array<unsigned char, 3>& message)
