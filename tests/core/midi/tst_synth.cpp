@@ -132,8 +132,8 @@ private slots:
     void messagesFromSeveralThreadsAreHarmless()
     {
         // Bursts with nothing rendered in between, each note stealing a voice, the first while
-        // the soundfont loads (the replay key held down at start-up): an event lost from the
-        // synthesizer's queue would leave a voice sounding after Stop.
+        // the soundfont loads (the replay key held down at start-up): events lost from the
+        // synthesizer's queue would silence the last note or leave a voice sounding after Stop.
         MidiOutMacDevice synth;
         for (int i = 0; i < 80; ++i) {
             synth.Stop();
