@@ -66,3 +66,9 @@ if [ "$want_jack" = 1 ]; then
 fi
 
 "$@"
+status=$?
+if [ "$status" != 0 ] && [ -n "$jack_pid" ]; then
+    echo "run_isolated: the JACK server's last messages:" >&2
+    tail -n 40 "$scratch/jackd.log" >&2
+fi
+exit "$status"

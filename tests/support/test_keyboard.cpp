@@ -5,6 +5,7 @@
 #include <jack/ringbuffer.h>
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 // Messages wait in a ring buffer (a size byte, then the bytes) until the next process
@@ -37,10 +38,21 @@ struct TestKeyboard::Jack
     }
 };
 
+namespace {
+
+// Says which process a JACK message comes from when a test's output mixes the program's in.
+void TestProcessMessage(const char* message)
+{
+    std::fprintf(stderr, "JACK (test process): %s\n", message);
+}
+
+} // namespace
+
 TestKeyboard::TestKeyboard(const QString& portName)
     : portName(portName)
     , jack(new Jack)
 {
+    jack_set_error_function(&TestProcessMessage);
     // A busy server may refuse a client for a moment: ask again.
     for (int attempt = 0; attempt < 10 && !jack->client; ++attempt) {
         jack_status_t status = JackFailure;
