@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <memory>
 #include <numeric>
 #include <set>
 
@@ -141,8 +142,8 @@ class CrashConsistencyTest : public QObject
 private slots:
     void killedAtRandomMomentsLosesNothing()
     {
-        TestKeyboard keyboard(QStringLiteral("Crash Keyboard"));
-        QVERIFY(keyboard.IsOpen());
+        auto keyboard = std::make_unique<TestKeyboard>(QStringLiteral("Crash Keyboard"));
+        QVERIFY(keyboard->IsOpen());
         QSettings(StoreFile(), QSettings::IniFormat).setValue("GlobalSetting/ShowHelpOnStartup", false);
         QCoreApplication::setOrganizationName("Quorvex"); // the program's data folder
         QCoreApplication::setApplicationName("Ovelune");
@@ -176,7 +177,10 @@ private slots:
         int run = 0;
         const qint64 budgetMs = 1000LL * (qEnvironmentVariableIsSet("OVELUNE_CRASH_SECONDS")
                                               ? qEnvironmentVariableIntValue("OVELUNE_CRASH_SECONDS") : 180);
-        for (; run < 25 && total.elapsed() < budgetMs; ++run) {
+        const auto enough = [&] { return answers >= 12 && sessions >= 2; };
+        // Past the budget only while too little has happened, by half of it at most.
+        for (; run < 25 && (total.elapsed() < budgetMs || (!enough() && total.elapsed() < budgetMs * 3 / 2)); ++run) {
+            const int answersBefore = answers;
             QProcess program;
             program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             program.start(QStringLiteral(OVELUNE_BINARY), QStringList());
@@ -185,6 +189,7 @@ private slots:
             // others come after the run's first answer, however slow start-up is (after 20 s
             // without one as well: on a loaded machine the program may miss its JACK server).
             bool timing = random.bounded(5) == 0;
+            const bool waitsForAnswer = !timing;
             const qint64 killAt = timing ? random.bounded(400) : random.bounded(3700);
             QElapsedTimer clock, sinceSend;
             clock.start();
@@ -192,10 +197,10 @@ private slots:
             while (clock.elapsed() < (timing ? killAt : 20000)) {
                 QVERIFY2(program.state() == QProcess::Running, "the program ended by itself");
                 const bool wasFinished = seen.Finished();
-                const int answersBefore = answers;
+                const int answersSoFar = answers;
                 const QString failure = observe(run, "while answering");
                 QVERIFY2(failure.isEmpty(), qPrintable(failure));
-                if (!timing && answers > answersBefore) {
+                if (!timing && answers > answersSoFar) {
                     timing = true;
                     clock.restart();
                 }
@@ -206,8 +211,8 @@ private slots:
                 if (seen.level > 0 && !seen.Finished() && sinceSend.elapsed() > 100) {
                     // Right or wrong, the same for every resend of a question: levels rise and stay.
                     const int note = int(seen.questions.at(size_t(seen.current))) + (qHash(seen.Describe(), seed) % 3 ? 0 : 1);
-                    keyboard.NoteOn(note, 90);
-                    keyboard.NoteOff(note);
+                    keyboard->NoteOn(note, 90);
+                    keyboard->NoteOff(note);
                     sinceSend.start();
                 }
                 QTest::qWait(25);
@@ -218,9 +223,17 @@ private slots:
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
             const QString history = HistoryDiffers(seen);
             QVERIFY2(history.isEmpty(), qPrintable(QString("run %1, seed %2: %3; store: %4").arg(run).arg(seed).arg(history, seen.Describe())));
+            // A run that waited in vain for its first answer gets a new keyboard before the next
+            // start: once, under load, no note reached any program for minutes while libjack
+            // printed "ResumeRefNum error" every cycle. A new client learns the graph afresh.
+            if (waitsForAnswer && answers == answersBefore) {
+                keyboard.reset();
+                keyboard = std::make_unique<TestKeyboard>(QStringLiteral("Crash Keyboard"));
+                QVERIFY(keyboard->IsOpen());
+            }
         }
         qInfo("%d kills, %d answers seen, %d sessions ended", run, answers, sessions);
-        QVERIFY2(answers >= 12 && sessions >= 2, "too little happened to prove anything");
+        QVERIFY2(enough(), "too little happened to prove anything");
     }
 };
 
