@@ -155,7 +155,7 @@ private slots:
         qInfo("seed %u", seed);
         QRandomGenerator random(seed);
         Snapshot seen;
-        int answers = 0, sessions = 0;
+        int answers = 0, sessions = 0, keyboardsReplaced = 0;
         const auto observe = [&](int run, const char* when) {
             const Snapshot now = Read();
             if (now.level == 0 || now == seen)
@@ -230,9 +230,10 @@ private slots:
                 keyboard.reset();
                 keyboard = std::make_unique<TestKeyboard>(QStringLiteral("Crash Keyboard"));
                 QVERIFY(keyboard->IsOpen());
+                ++keyboardsReplaced;
             }
         }
-        qInfo("%d kills, %d answers seen, %d sessions ended", run, answers, sessions);
+        qInfo("%d kills, %d answers seen, %d sessions ended, %d keyboards replaced", run, answers, sessions, keyboardsReplaced);
         QVERIFY2(enough(), "too little happened to prove anything");
     }
 };
