@@ -379,14 +379,11 @@ void AudioSystem::FinishLoading(bool loaded)
     std::lock_guard<std::mutex> lock(pendingMutex);
     // No output runs yet: the kept messages, up to MaxPendingMessages at once, are drained
     // as messages without an output are.
-    unsigned int sinceDrain = 0;
     if (loaded)
         for (const auto& message : pending) {
             Deliver(message);
-            if (++sinceDrain == MessagesBetweenDrains) {
+            if (++messagesSinceRender >= MessagesBetweenDrains)
                 Drain();
-                sinceDrain = 0;
-            }
         }
     pending.clear();
     pending.shrink_to_fit();
