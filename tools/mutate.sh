@@ -10,6 +10,9 @@
 # fails the whole suite runs, so a wrong guess is never reported as caught. A fault that
 # no longer applies (its text is not found exactly once) or does not build is reported as
 # such and counts as a failure of this check. Exit status: 0 when every fault was caught.
+# The tree must have no uncommitted changes (the source is restored from git, and a fault
+# must be measured against the committed code). Every test that may catch is first run on
+# the unchanged code: only a test that passed there counts as catching a fault.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 exec python3 - "$here" "$@" <<'PY'
@@ -100,8 +103,29 @@ if only:
     if not faults:
         sys.exit("mutate: no such fault")
 
+if run(["git", "status", "--porcelain", "--untracked-files=no"], here).stdout.strip():
+    sys.exit("mutate: the tree has uncommitted changes; commit or stash them first")
+
 if run([os.path.join(here, "tools", "setup.sh"), "build"], here).returncode != 0:
     sys.exit("mutate: the unchanged source does not build")
+
+# The named tests on the unchanged code: a test that fails there proves nothing.
+named = sorted({t for fault in faults for t in fault["tests"]})
+baseline_failed = set()
+if named and not full:
+    failed, _ = try_tests(named)
+    baseline_failed = set(failed or named)
+suite_baseline = None  # the whole suite's failures on the unchanged code, run when first needed
+
+def suite_failures_before():
+    global suite_baseline
+    if suite_baseline is None:
+        failed, _ = try_suite()
+        suite_baseline = set(failed if failed is not None else ["(build)"])
+    return suite_baseline
+
+if baseline_failed:
+    print("failing before any fault, not counted: " + " ".join(sorted(baseline_failed)), flush=True)
 
 results = []
 for fault in faults:
@@ -122,10 +146,20 @@ for fault in faults:
             caught, out = try_tests(fault["tests"])
             if caught is None:
                 verdict = ("BROKEN", "does not build")
+            else:
+                caught = [t for t in caught if t not in baseline_failed]
         if verdict is None and not caught:
+            # Restored before the baseline run, applied again after it.
+            with open(path, "w") as f:
+                f.write(original)
+            before = suite_failures_before()
+            with open(path, "w") as f:
+                f.write(original.replace(fault["find"], fault["replace"]))
             caught, out = try_suite()
             if caught is None:
                 verdict = ("BROKEN", "does not build")
+            else:
+                caught = [t for t in caught if t not in before]
         if verdict is None:
             verdict = ("caught", " ".join(caught)) if caught else ("MISSED", "")
     finally:

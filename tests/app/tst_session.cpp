@@ -13,7 +13,12 @@
 #include <QCryptographicHash>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QtCharts/QAbstractAxis>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QXYSeries>
 
+#include <array>
 #include <csignal>
 #include <cstring>
 #include <set>
@@ -98,6 +103,51 @@ std::vector<int> Programs(const EventLog& log)
     return programs;
 }
 
+// A series of one of the statistics view's charts.
+QtCharts::QAbstractSeries* Series(const AppUnderTest& t, const char* chart, int index)
+{
+    QtCharts::QAbstractSeries* series = nullptr;
+    if (QQuickItem* view = t.Item(chart))
+        QMetaObject::invokeMethod(view, "series", Q_RETURN_ARG(QtCharts::QAbstractSeries*, series), Q_ARG(int, index));
+    return series;
+}
+
+// The points a line series draws.
+QVector<QPointF> Drawn(const AppUnderTest& t, const char* chart, int index = 0)
+{
+    auto* line = qobject_cast<QtCharts::QXYSeries*>(Series(t, chart, index));
+    if (!line)
+        return {QPointF(-1, -1)};
+    const auto points = line->points();
+    return QVector<QPointF>(points.begin(), points.end());
+}
+
+// The values of a bar series' one set.
+QVector<qreal> Bars(const AppUnderTest& t, const char* chart)
+{
+    auto* bars = qobject_cast<QtCharts::QBarSeries*>(Series(t, chart, 0));
+    QVector<qreal> values;
+    if (bars && bars->count() == 1)
+        for (int i = 0; i < bars->barSets()[0]->count(); ++i)
+            values.append(bars->barSets()[0]->at(i));
+    return values;
+}
+
+// The top of a series' vertical axis.
+double AxisTop(const AppUnderTest& t, const char* chart)
+{
+    QtCharts::QAbstractSeries* series = Series(t, chart, 0);
+    for (QtCharts::QAbstractAxis* axis : series ? series->attachedAxes() : QList<QtCharts::QAbstractAxis*>())
+        if (axis->orientation() == Qt::Vertical)
+            return axis->property("max").toDouble();
+    return -1;
+}
+
+qint64 NoonDaysAgo(int days)
+{
+    return QDateTime(QDate::currentDate().addDays(-days), QTime(12, 0)).toMSecsSinceEpoch();
+}
+
 } // namespace
 
 class TestSession : public QObject
@@ -137,6 +187,7 @@ private slots:
 
     void levelOneSessionRaisesTheLevel()
     {
+        QSettings(StoreFile(), QSettings::IniFormat).setValue("GlobalSetting/MidiInstrument", 40);
         AppUnderTest t;
         Recorder& rec = *t.rec;
         messenger->startNewSession(1);
@@ -180,8 +231,10 @@ private slots:
         QCOMPARE(answers.size(), size_t(7));
         for (int i = 0; i < 7; ++i) {
             const HistoryAnswer& a = answers[size_t(i)];
-            QCOMPARE(QVector<int>({a.question, a.asked, a.right, a.level, a.midi}),
-                     QVector<int>({i, int(list[size_t(i)]), i != 1 && i != 2, 1, false}));
+            const int asked = int(list[size_t(i)]);
+            const int answered = i == 1 ? (asked > 33 ? asked - 12 : asked + 12) : i == 2 ? asked + 1 : asked;
+            QCOMPARE(QVector<int>({a.question, a.asked, a.answered, a.right, a.level, a.midi, a.instrument}),
+                     QVector<int>({i, asked, answered, i != 1 && i != 2, 1, false, 40}));
             QVERIFY(a.session == answers[0].session && a.responseMs >= 5 && a.timeMs >= a.session + a.responseMs);
         }
         const std::vector<HistorySession> sessions = HistoryStore::ReadSessions(t.app->GetHistory()->Path());
@@ -233,6 +286,19 @@ private slots:
         emit t.Keys().keyPressed(asked);
         QCOMPARE(t.rec->Last(Answer).args, (QVariantList{true, 0u}));
         QCOMPARE(t.Model().correctCount + t.Model().incorrectCount, 2u);
+    }
+
+    // The end of the question's earlier playing, reported just as a replay starts, must not
+    // end the replay: the question is still being played.
+    void anOlderPlayingsEndLeavesTheReplay()
+    {
+        AppUnderTest t;
+        messenger->startNewSession(1);
+        QTest::qWait(100);
+        messenger->replayQuestion();
+        t.app->OnPlaybackComplete(); // as the timer thread reports the earlier stream's end
+        QTest::qWait(100);
+        QCOMPARE(t.app->GetState(), Application::PlayingQuestion);
     }
 
     void perfectPitchWaitsForTheLearner()
@@ -369,6 +435,60 @@ private slots:
         QCOMPARE(exporter.readAllStandardOutput().trimmed(), QByteArray("Ovelune " OVELUNE_VERSION));
     }
 
+    // What the statistics view draws from a known history: each chart's points and scale,
+    // and the span each range button asks for.
+    void statisticsViewDrawsTheHistory()
+    {
+        const qint64 ended[3] = {NoonDaysAgo(40), NoonDaysAgo(20), NoonDaysAgo(2)};
+        {
+            HistoryStore store(HistoryStore::DefaultPath());
+            const int levels[3] = {2, 3, 4}, right[3] = {7, 14, 21};
+            // Per session: answers one minute apart, (asked, answered, response ms).
+            const std::vector<std::array<int, 3>> answers[3] = {
+                {{26, 26, 1000}, {38, 39, 3000}},
+                {{60, 60, 1200}, {64, 76, 2400}},
+                {{62, 62, 800}, {67, 67, 1000}, {69, 70, 4600}}};
+            for (int s = 0; s < 3; ++s) {
+                const qint64 start = ended[s] - 600000;
+                for (size_t i = 0; i < answers[s].size(); ++i) {
+                    HistoryAnswer a;
+                    a.timeMs = start + qint64(i) * 60000;
+                    a.level = levels[s];
+                    a.session = start - 1000;
+                    a.question = int(i);
+                    a.asked = answers[s][i][0];
+                    a.answered = answers[s][i][1];
+                    a.right = a.asked == a.answered;
+                    a.responseMs = answers[s][i][2];
+                    store.RecordAnswer(a);
+                }
+                store.RecordSession({start - 1000, ended[s], levels[s], right[s], levels[s] * 7, levels[s] + 1});
+            }
+        }
+        AppUnderTest t;
+        t.ClickItem("statsButton");
+        QTRY_VERIFY(t.Item("statsWindow") && !t.Window("statsEmpty", "visible").toBool());
+        // The last 30 days by default: the second and third sessions.
+        QCOMPARE(Drawn(t, "levelChart", 0), (QVector<QPointF>{{double(ended[1]), 200.0 / 3}, {double(ended[2]), 75}}));
+        QCOMPARE(Drawn(t, "levelChart", 1), (QVector<QPointF>{{double(ended[1]), 3}, {double(ended[2]), 4}}));
+        const double day20 = double(QDateTime(QDate::currentDate().addDays(-20), QTime(0, 0)).toMSecsSinceEpoch());
+        const double day2 = double(QDateTime(QDate::currentDate().addDays(-2), QTime(0, 0)).toMSecsSinceEpoch());
+        QCOMPARE(Drawn(t, "responseChart"), (QVector<QPointF>{{day20, 1.8}, {day2, 1.0}}));
+        // From the first answer's start to the last answer: one minute and 1.2 s, two minutes and 0.8 s.
+        QCOMPARE(Drawn(t, "practiceChart"), (QVector<QPointF>{{day20, 61.2 / 60}, {day2, 120.8 / 60}}));
+        QCOMPARE(AxisTop(t, "responseChart"), 2.0);
+        //                                     C    C#  D    D#  E  F  F#  G    G#  A  A#  B
+        QCOMPARE(Bars(t, "pitchClassChart"), (QVector<qreal>{100, 0, 100, 0, 0, 0, 0, 100, 0, 0, 0, 0}));
+        QCOMPARE(Bars(t, "octaveChart"), (QVector<qreal>{0, 0, 0, 60, 0, 0, 0}));
+
+        const std::pair<const char*, int> ranges[] = {{"statsRange7", 1}, {"statsRange0", 3}, {"statsRange30", 2}};
+        for (const auto& range : ranges) {
+            t.ClickItem(range.first);
+            QTRY_COMPARE(Drawn(t, "levelChart", 0).size(), range.second);
+            QCOMPARE(Drawn(t, "levelChart", 0).front().x(), double(ended[3 - range.second]));
+        }
+    }
+
     void choicesInTheWindowAreKept()
     {
         ResetStore(true);
@@ -419,6 +539,7 @@ private slots:
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGINT") << int(SIGINT);
         QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP); // the terminal closed, or logging out
     }
     void signalsCloseCleanly()
     {

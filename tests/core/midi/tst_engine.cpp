@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <thread>
 
@@ -285,6 +286,30 @@ private slots:
         Pass(50);
         QCOMPARE(w.calls.notes, (std::vector<int>{2, 3, 4, 1, 5, 6}));
         QCOMPARE(w.calls.ends.load(), 2);
+    }
+
+    // On the real clock each event goes out within a few milliseconds of its time: a note or
+    // key echo never starts a timer period late.
+    void playerSendsOnTime()
+    {
+        const int offsetsMs[] = {0, 23, 61, 98, 137, 176, 214, 262, 301, 347, 388, 433};
+        const int count = int(sizeof offsetsMs / sizeof offsetsMs[0]);
+        boost::shared_ptr<MidiStream> stream(new MidiStream);
+        for (int i = 0; i < count; ++i)
+            stream->AddEvent(On(i, offsetsMs[i] / 1000.0));
+        Watched w(stream);
+        std::vector<std::chrono::steady_clock::time_point> sent;
+        sent.reserve(size_t(count));
+        w.calls.action = [&sent] { sent.push_back(std::chrono::steady_clock::now()); };
+        QTest::qWait(50); // the timer idles before the first note, as between questions
+        const auto start = std::chrono::steady_clock::now();
+        w.player.Play();
+        QTRY_COMPARE_WITH_TIMEOUT(w.calls.count.load(), count, 5000);
+        for (int i = 0; i < count; ++i) {
+            const auto lateMs = std::chrono::duration_cast<std::chrono::microseconds>(sent[size_t(i)] - start).count() / 1000.0
+                                - offsetsMs[i];
+            QVERIFY2(lateMs > -2 && lateMs < 15, qPrintable(QString("event %1 went out %2 ms late").arg(i).arg(lateMs)));
+        }
     }
 
     // An hour of simulated time, ticked 5 to 8 ms apart as on a loaded machine (the sleep
