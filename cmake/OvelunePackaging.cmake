@@ -37,5 +37,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # being linked (QML modules, the soundfont) is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qml-module-qtquick2, qml-module-qtquick-window2, qml-module-qtquick-controls, fluid-soundfont-gm")
+    "qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtquick-controls, qml6-module-qtquick-templates, \
+qml6-module-qtqml-workerscript, qml6-module-qtcharts, libqt6sql6-sqlite, qt6-wayland, fluid-soundfont-gm")
 include(CPack)

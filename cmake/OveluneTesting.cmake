@@ -6,7 +6,7 @@
 function(ovelune_add_test name)
     cmake_parse_arguments(T "JACK" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
     ovelune_target_warnings(${name})
     set(wrapper_args)
     if(T_JACK)

@@ -1,6 +1,5 @@
-import QtQuick 2.3
-import QtQuick.Controls 1.2
-import QtQuick.Controls.Styles 1.2
+import QtQuick
+import QtQuick.Controls.Basic
 import QMLMessenger 1.0
 import "helpControllib.js" as HelpControllib
 
@@ -169,22 +168,15 @@ Rectangle {
         }
     }
 
-    ToolButton {
+    ChromeButton {
         id: topCloseButton
         objectName: "helpCloseButton"
-        width: 37
-        height: 37
         anchors.top: parent.top
         anchors.right: parent.right
         anchors.topMargin: helpControl.globalhbordermargin
         anchors.rightMargin: helpControl.globalhbordermargin
-        tooltip: "Close"
-        style: ButtonStyle {
-            background: Image {
-                source: "qrc:/res/btn_close" + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
-            }
-        }
-        onHoveredChanged: helpControl.setPointer(hovered)
+        picture: "btn_close"
+        tip: "Close"
         onClicked: helpControl.close()
     }
 
@@ -204,11 +196,13 @@ Rectangle {
         x: helpControl.globalhbordermargin
         y: parent.height - helpControl.globalhbordermargin - height
         checked: true
-        style: CheckBoxStyle {
-            indicator: Image {
-                source: control.checked ? "qrc:/res/checkbox_on.png" : "qrc:/res/checkbox_off.png"
-            }
+        padding: 0
+        hoverEnabled: true
+        focusPolicy: Qt.NoFocus
+        indicator: Image {
+            source: doNotShow.checked ? "qrc:/res/checkbox_on.png" : "qrc:/res/checkbox_off.png"
         }
+        contentItem: Item {}
         onHoveredChanged: helpControl.setPointer(hovered)
     }
 

@@ -1,7 +1,5 @@
-import QtQuick 2.9
-import QtQuick.Controls 1.2
-import QtQuick.Controls.Styles 1.2
-import QtCharts 2.3
+import QtQuick
+import QtCharts
 
 // The learner's practice history, over the main window in the help window's style: level and
 // score per session, accuracy per note and per octave, the notes taken for others, response
@@ -161,21 +159,14 @@ Rectangle {
         }
     }
 
-    ToolButton {
+    ChromeButton {
         objectName: "statsCloseButton"
-        width: 37
-        height: 37
         anchors.top: parent.top
         anchors.right: parent.right
         anchors.topMargin: stats.margin
         anchors.rightMargin: stats.margin
-        tooltip: "Close"
-        style: ButtonStyle {
-            background: Image {
-                source: "qrc:/res/btn_close" + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
-            }
-        }
-        onHoveredChanged: stats.setPointer(hovered)
+        picture: "btn_close"
+        tip: "Close"
         onClicked: stats.close()
     }
 
@@ -242,7 +233,8 @@ Rectangle {
             legend.visible: false
             BarSeries {
                 id: pitchClassBars
-                axisX: BarCategoryAxis { categories: stats.noteNames; labelsFont.pixelSize: 8 }
+                // Every note named: no label cut to "…" however narrow the chart.
+                axisX: BarCategoryAxis { categories: stats.noteNames; labelsFont.pixelSize: 9; truncateLabels: false }
                 axisY: ValueAxis { min: 0; max: 100; tickCount: 5; labelFormat: "%d" }
             }
         }

@@ -1,6 +1,5 @@
-import QtQuick 2.9
-import QtQuick.Controls 1.2
-import QtQuick.Controls.Styles 1.2
+import QtQuick
+import QtQuick.Controls.Basic
 import Keyboard 1.0
 import QMLMessenger 1.0
 import "colorswitchlib.js" as Colorswitchlib
@@ -96,7 +95,7 @@ Rectangle {
 
     function showLevel(level) {
         difficultyLevel = validLevel(level)
-        levelPicture.source = "res/level" + difficultyLevel + ".png"
+        levelPicture.source = "qrc:/res/level" + difficultyLevel + ".png"
     }
 
     function recolor() {
@@ -213,7 +212,7 @@ Rectangle {
         id: speakerAnimation
         ScriptAction {
             script: {
-                speaker.source = "res/speaker.png"
+                speaker.source = "qrc:/res/speaker.png"
                 replayButton.speakerBusy = true
                 waves.start(0)
             }
@@ -226,7 +225,7 @@ Rectangle {
         ScriptAction {
             script: {
                 waves.stopAndReset()
-                speaker.source = "res/waitingspeaker.png"
+                speaker.source = "qrc:/res/waitingspeaker.png"
                 replayButton.speakerBusy = false
             }
         }
@@ -236,7 +235,7 @@ Rectangle {
         id: speaker
         objectName: "speaker"
         property bool waitinguserinput: false
-        source: "res/speaker.png"
+        source: "qrc:/res/speaker.png"
         anchors.horizontalCenter: parent.horizontalCenter
         y: (rootrec.height - height - footer.height + header.height + levelArea.height) / 2
     }
@@ -253,21 +252,23 @@ Rectangle {
         y: (speaker.y + speaker.height + footer.y - 40) / 2
         enabled: !speakerBusy && !rootrec.overlayShown
         text: sessionstarted ? "Replay note" : "Begin here"
-        style: ButtonStyle {
-            background: Image {
-                source: "res/" + (replayButton.sessionstarted ? "btn_gray" : "btn_green")
-                        + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
-            }
-            label: Text {
-                text: control.text
-                color: "#ffffff"
-                font.bold: true
-                font.pixelSize: 14
-                font.family: "Arial"
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                wrapMode: Text.WordWrap
-            }
+        padding: 0
+        hoverEnabled: true
+        // Space and Enter reach the shortcuts below, never a focused button.
+        focusPolicy: Qt.NoFocus
+        background: Image {
+            source: "qrc:/res/" + (replayButton.sessionstarted ? "btn_gray" : "btn_green")
+                    + (replayButton.pressed ? "_p" : replayButton.hovered ? "_h" : "_n") + ".png"
+        }
+        contentItem: Text {
+            text: replayButton.text
+            color: "#ffffff"
+            font.bold: true
+            font.pixelSize: 14
+            font.family: "Arial"
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            wrapMode: Text.WordWrap
         }
         onHoveredChanged: rootrec.setPointer(hovered)
         onClicked: {
@@ -303,7 +304,7 @@ Rectangle {
 
         Image {
             id: title
-            source: "res/title.png"
+            source: "qrc:/res/title.png"
             width: 250
             height: sourceSize.width > 0 ? width * sourceSize.height / sourceSize.width : 40
             fillMode: Image.PreserveAspectFit
@@ -313,76 +314,48 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
         }
 
-        ToolButton {
+        ChromeButton {
             id: closeButton
             objectName: "closeButton"
-            width: 37
-            height: 37
             anchors.right: parent.right
             anchors.rightMargin: rootrec.globalhbordermargin
             anchors.verticalCenter: parent.verticalCenter
-            tooltip: "Close"
-            style: ButtonStyle {
-                background: Image {
-                    source: "res/btn_close" + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
-                }
-            }
-            onHoveredChanged: rootrec.setPointer(hovered)
+            picture: "btn_close"
+            tip: "Close"
             onClicked: Qt.quit()
         }
 
-        ToolButton {
+        ChromeButton {
             id: minimizeButton
             objectName: "minimizeButton"
-            width: 37
-            height: 37
             anchors.right: closeButton.left
             anchors.rightMargin: 5
             anchors.verticalCenter: parent.verticalCenter
-            tooltip: "Hide"
-            style: ButtonStyle {
-                background: Image {
-                    source: "res/btn_min" + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
-                }
-            }
-            onHoveredChanged: rootrec.setPointer(hovered)
+            picture: "btn_min"
+            tip: "Hide"
             onClicked: appmessenger.hideWindow()
         }
 
-        ToolButton {
+        ChromeButton {
             id: helpButton
             objectName: "helpButton"
-            width: 37
-            height: 37
             anchors.right: minimizeButton.left
             anchors.rightMargin: 5
             anchors.verticalCenter: parent.verticalCenter
-            tooltip: "Help"
-            style: ButtonStyle {
-                background: Image {
-                    source: "res/btn_help" + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
-                }
-            }
-            onHoveredChanged: rootrec.setPointer(hovered)
+            picture: "btn_help"
+            tip: "Help"
             onClicked: helpWindow.visible = true
         }
 
-        ToolButton {
+        ChromeButton {
             id: statsButton
             objectName: "statsButton"
-            width: 37
-            height: 37
             anchors.right: helpButton.left
             anchors.rightMargin: 5
             anchors.verticalCenter: parent.verticalCenter
-            tooltip: "Your practice"
+            picture: "btn_stats"
+            tip: "Your practice"
             enabled: !helpWindow.visible
-            style: ButtonStyle {
-                background: Image {
-                    source: "res/btn_stats" + (control.pressed ? "_p" : control.hovered ? "_h" : "_n") + ".png"
-                }
-            }
-            onHoveredChanged: rootrec.setPointer(hovered)
             onClicked: rootrec.showStatistics()
         }
 
@@ -411,27 +384,24 @@ Rectangle {
             anchors.rightMargin: 15
             anchors.verticalCenter: parent.verticalCenter
             visible: !rootrec.overlayShown
-            minimumValue: 0
-            maximumValue: 1
+            from: 0
+            to: 1
             stepSize: 1
+            snapMode: Slider.SnapAlways
+            padding: 0
+            focusPolicy: Qt.NoFocus
             // Read once: the bridge's properties do not notify changes.
             Component.onCompleted: value = appmessenger.showColorMap ? 1 : 0
-            style: SliderStyle {
-                groove: Image {
-                    source: control.value === 1 ? "res/slider_bg_color.png" : "res/slider_bg_dark.png"
-                    width: 72
-                    height: 37
-                }
-                handle: Item {
-                    implicitWidth: 0
-                    implicitHeight: 37
-                    Image {
-                        source: "res/slider_grip.png"
-                        anchors.centerIn: parent
-                        anchors.horizontalCenterOffset: control.value === 1 ? -20 : 20
-                        anchors.verticalCenterOffset: 3
-                    }
-                }
+            background: Image {
+                source: colorswitch.value === 1 ? "qrc:/res/slider_bg_color.png" : "qrc:/res/slider_bg_dark.png"
+                width: 72
+                height: 37
+            }
+            // The grip stands 20 pixels in from the end the value points to.
+            handle: Image {
+                source: "qrc:/res/slider_grip.png"
+                x: (colorswitch.value === 1 ? colorswitch.width - 20 : 20) - width / 2
+                y: (colorswitch.height - height) / 2 + 3
             }
 
             function toggle() {
@@ -495,7 +465,7 @@ Rectangle {
             y: guessLabel.y + guessLabel.height + 5
             width: parent.width - 2 * rootrec.globalhbordermargin
             height: sourceSize.width > 0 ? width * sourceSize.height / sourceSize.width : width * 102 / 2434
-            source: "res/level1.png"
+            source: "qrc:/res/level1.png"
             fillMode: Image.PreserveAspectFit
             smooth: true
 
@@ -519,13 +489,13 @@ Rectangle {
                 }
 
                 onEntered: track(mouseX, mouseY)
-                onPositionChanged: track(mouse.x, mouse.y)
+                onPositionChanged: function(mouse) { track(mouse.x, mouse.y) }
                 onExited: {
                     overNotes = false
                     rootrec.setPointer(false)
                     levelTooltip.visible = false
                 }
-                onClicked: {
+                onClicked: function(mouse) {
                     var level = Levellib.levelClicked(mouse.x, levelPicture.width)
                     if (level > 0)
                         rootrec.pickLevel(level)
@@ -572,7 +542,7 @@ Rectangle {
             Image {
                 id: stripPicture
                 z: 101
-                source: "res/timelinestrip.png"
+                source: "qrc:/res/timelinestrip.png"
                 width: parent.width
                 height: sourceSize.width > 0 ? width * sourceSize.height / sourceSize.width : width * 16 / 2432
                 anchors.verticalCenter: parent.verticalCenter
@@ -598,7 +568,7 @@ Rectangle {
                 id: scoreMarker
                 objectName: "scoreMarker"
                 z: 102
-                source: "res/total_bg.png"
+                source: "qrc:/res/total_bg.png"
                 rotation: 180
                 x: strip.markerX
                 y: stripPicture.y - 3 - height
@@ -618,7 +588,7 @@ Rectangle {
                 id: percentMarker
                 objectName: "percentMarker"
                 z: 102
-                source: "res/total_bg.png"
+                source: "qrc:/res/total_bg.png"
                 x: strip.markerX
                 y: stripPicture.y + stripPicture.height + 3
                 Text {
@@ -655,50 +625,16 @@ Rectangle {
             color: rootrec.labelColor
         }
 
-        // The two fields share one look; they never keep the focus, so that Space and
-        // Enter always reach the shortcuts.
-        Component {
-            id: fieldStyle
-            ComboBoxStyle {
-                background: Rectangle {
-                    color: rootrec.headerColor
-                    Image {
-                        anchors.fill: parent
-                        source: control.pressed ? "qrc:/res/dropdown_p.png"
-                                                : control.hovered ? "qrc:/res/dropdown_h.png"
-                                                                  : "qrc:/res/dropdown_n.png"
-                    }
-                }
-                label: Item {
-                    Text {
-                        x: 5
-                        width: control.width - 35
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: control.currentText
-                        color: rootrec.headerColor
-                        font.pixelSize: 14
-                        elide: Text.ElideRight
-                    }
-                }
-                padding { left: 0; right: 0; top: 0; bottom: 0 }
-            }
-        }
-
-        ComboBox {
+        ChoiceField {
             id: mididev
             objectName: "mdev"
             x: midiLabel.x + midiLabel.width + 10
             y: 10
-            width: 212
-            height: 37
-            activeFocusOnPress: false
             // "midiListModel" is published right after loading; until then the list is empty.
             // The application sets currentIndex to the input in use.
             model: typeof midiListModel !== "undefined" ? midiListModel : []
             currentIndex: 0
-            style: fieldStyle
-            onHoveredChanged: rootrec.setPointer(hovered)
-            onActivated: appmessenger.selectInputDevice(index)
+            onActivated: function(index) { appmessenger.selectInputDevice(index) }
         }
 
         Text {
@@ -710,19 +646,14 @@ Rectangle {
             color: rootrec.labelColor
         }
 
-        ComboBox {
+        ChoiceField {
             id: instrumentField
             objectName: "instrument"
             x: instrumentLabel.x + instrumentLabel.width + 10
             y: mididev.y
-            width: 212
-            height: mididev.height
-            activeFocusOnPress: false
             model: appmessenger.instrumentNames
             Component.onCompleted: currentIndex = appmessenger.instrumentIndex
-            style: fieldStyle
-            onHoveredChanged: rootrec.setPointer(hovered)
-            onActivated: appmessenger.selectInstrument(index)
+            onActivated: function(index) { appmessenger.selectInstrument(index) }
         }
 
         Rectangle {

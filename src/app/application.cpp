@@ -32,7 +32,6 @@
 // namespace before the interface loads.
 static void InitApplicationResources()
 {
-    Q_INIT_RESOURCE(qml);
     Q_INIT_RESOURCE(artwork);
 }
 
@@ -125,7 +124,7 @@ Application::Application(int& argc, char** argv)
     view.rootContext()->setContextProperty(QStringLiteral("appmessenger"), messenger);
     view.setResizeMode(QQuickView::SizeRootObjectToView);
     InitApplicationResources();
-    view.setSource(QUrl(QStringLiteral("qrc:/appwin.qml")));
+    view.setSource(QUrl(QStringLiteral("qrc:/Ovelune/appwin.qml")));
     if (view.status() == QQuickView::Error) {
         for (const QQmlError& error : view.errors())
             std::fprintf(stderr, "Ovelune: %s\n", qPrintable(error.toString()));

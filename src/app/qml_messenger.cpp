@@ -151,7 +151,7 @@ QVariantMap QMLMessenger::statistics(int days)
 
 void QMLMessenger::plot(QObject* series, const QString& list, const QString& xKey, const QString& yKey, double yScale)
 {
-    auto* line = qobject_cast<QtCharts::QXYSeries*>(series);
+    auto* line = qobject_cast<QXYSeries*>(series);
     if (!line)
         return;
     const QVariantList items = lastFigures.value(list).toList();

@@ -22,7 +22,7 @@ bool ChooseSceneGraph()
     if (!chosen.isEmpty())
         return chosen == "software" || chosen == "softwarecontext";
     if (!HasGpu()) {
-        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         return true;
     }
     // Qt Quick sizes its atlas after the screen: 2048 x 2048 (16 MB) on a full-HD one.

@@ -125,11 +125,11 @@ void Keyboard::setHeight(float h)
     scale.setY(static_cast<double>(h / static_cast<float>(NativeKeyboardHeight)));
 }
 
-void Keyboard::geometryChanged(const QRectF& newGeometry, const QRectF& oldGeometry)
+void Keyboard::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry)
 {
     setWidth(static_cast<float>(newGeometry.width()));
     setHeight(static_cast<float>(newGeometry.height()));
-    QQuickPaintedItem::geometryChanged(newGeometry, oldGeometry);
+    QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
 }
 
 const KeyState& Keyboard::getKeyState(int key) const
@@ -367,7 +367,7 @@ void Keyboard::hoverEnterEvent(QHoverEvent* event)
 void Keyboard::hoverMoveEvent(QHoverEvent* event)
 {
     requestCursor(cursorPointingHand);
-    const int key = getKeyByPos(event->pos().x(), event->pos().y());
+    const int key = getKeyByPos(qRound(event->position().x()), qRound(event->position().y()));
     switch (mode) {
     case KModeOctaveHover: {
         const int group = Core::octave(key);

@@ -8,6 +8,7 @@
 #include "keyboard/keyboard.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QSettings>
@@ -66,6 +67,8 @@ private:
     {
         calls.append(Call{QLatin1String(function), args, clock.elapsed()});
         QVariant result;
+        if (!window)
+            return result;
         if (args.size() == 2)
             QMetaObject::invokeMethod(window, function, Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, args[0]),
                                       Q_ARG(QVariant, args[1]));
@@ -73,7 +76,7 @@ private:
             QMetaObject::invokeMethod(window, function, Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, args[0]));
         return result;
     }
-    QObject* window;
+    QPointer<QObject> window; // gone once the test takes the interface down
     QElapsedTimer clock;
 };
 
@@ -93,7 +96,17 @@ struct AppUnderTest
         rec.reset(new Recorder(app->GetView().rootObject()));
         messenger->SetRootObject(rec.get());
     }
-    ~AppUnderTest() { delete app; }
+    // The interface goes first, and its animations with it: the next application in this
+    // process would meet the animation timer of this one's thread, freed with it, still
+    // registered with Qt's shared animation clock.
+    ~AppUnderTest()
+    {
+        if (app->IsPrimary()) {
+            app->GetView().setSource(QUrl());
+            QTest::qWait(50);
+        }
+        delete app;
+    }
 
     AppSettings& Model() const { return *app->GetAppSettings(); }
     Keyboard& Keys() const { return *app->GetKeyboard(); }

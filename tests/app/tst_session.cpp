@@ -104,18 +104,18 @@ std::vector<int> Programs(const EventLog& log)
 }
 
 // A series of one of the statistics view's charts.
-QtCharts::QAbstractSeries* Series(const AppUnderTest& t, const char* chart, int index)
+QAbstractSeries* Series(const AppUnderTest& t, const char* chart, int index)
 {
-    QtCharts::QAbstractSeries* series = nullptr;
+    QAbstractSeries* series = nullptr;
     if (QQuickItem* view = t.Item(chart))
-        QMetaObject::invokeMethod(view, "series", Q_RETURN_ARG(QtCharts::QAbstractSeries*, series), Q_ARG(int, index));
+        QMetaObject::invokeMethod(view, "series", Q_RETURN_ARG(QAbstractSeries*, series), Q_ARG(int, index));
     return series;
 }
 
 // The points a line series draws.
 QVector<QPointF> Drawn(const AppUnderTest& t, const char* chart, int index = 0)
 {
-    auto* line = qobject_cast<QtCharts::QXYSeries*>(Series(t, chart, index));
+    auto* line = qobject_cast<QXYSeries*>(Series(t, chart, index));
     if (!line)
         return {QPointF(-1, -1)};
     const auto points = line->points();
@@ -125,7 +125,7 @@ QVector<QPointF> Drawn(const AppUnderTest& t, const char* chart, int index = 0)
 // The values of a bar series' one set.
 QVector<qreal> Bars(const AppUnderTest& t, const char* chart)
 {
-    auto* bars = qobject_cast<QtCharts::QBarSeries*>(Series(t, chart, 0));
+    auto* bars = qobject_cast<QBarSeries*>(Series(t, chart, 0));
     QVector<qreal> values;
     if (bars && bars->count() == 1)
         for (int i = 0; i < bars->barSets()[0]->count(); ++i)
@@ -136,8 +136,8 @@ QVector<qreal> Bars(const AppUnderTest& t, const char* chart)
 // The top of a series' vertical axis.
 double AxisTop(const AppUnderTest& t, const char* chart)
 {
-    QtCharts::QAbstractSeries* series = Series(t, chart, 0);
-    for (QtCharts::QAbstractAxis* axis : series ? series->attachedAxes() : QList<QtCharts::QAbstractAxis*>())
+    QAbstractSeries* series = Series(t, chart, 0);
+    for (QAbstractAxis* axis : series ? series->attachedAxes() : QList<QAbstractAxis*>())
         if (axis->orientation() == Qt::Vertical)
             return axis->property("max").toDouble();
     return -1;

@@ -27,5 +27,5 @@ deb=$(ls "$scratch"/pkg/ovelune_*.deb)
 listing=$(dpkg-deb -c "$deb")
 for f in "${expected[@]}"; do grep -q "\./usr/$f\$" <<<"$listing" || fail "not in the package: $f"; done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt5quick5 libqt5qml5 librtmidi6 libfluidsynth3 qml-module-qtquick-controls fluid-soundfont-gm; do grep -q "$d" <<<"$depends" || fail "no dependency on $d ($depends)"; done
+for d in libqt6quick6 libqt6qml6 librtmidi6 libfluidsynth3 qml6-module-qtquick-controls qml6-module-qtcharts libqt6sql6-sqlite qt6-wayland fluid-soundfont-gm; do grep -q "$d" <<<"$depends" || fail "no dependency on $d ($depends)"; done
 exit $status

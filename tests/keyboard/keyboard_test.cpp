@@ -17,13 +17,13 @@ public:
     explicit Probe(QSizeF size = QSizeF(1820, 180)) { setSize(size); }
     void press(QPoint p, Qt::MouseButton button = Qt::LeftButton, QEvent::Type type = QEvent::MouseButtonPress)
     {
-        QMouseEvent event(type, p, button, type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
+        QMouseEvent event(type, p, p, button, type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
         type == QEvent::MouseButtonPress ? mousePressEvent(&event) : mouseReleaseEvent(&event);
     }
     void release(QPoint p) { press(p, Qt::LeftButton, QEvent::MouseButtonRelease); }
     void hover(QPoint p, QEvent::Type type = QEvent::HoverMove)
     {
-        QHoverEvent event(type, p, p);
+        QHoverEvent event(type, p, p, p);
         type == QEvent::HoverMove ? hoverMoveEvent(&event) : hoverLeaveEvent(&event);
     }
     void leave() { hover(QPoint(-1, -1), QEvent::HoverLeave); }

@@ -156,7 +156,7 @@ struct CheckedFile
 
     void Append(QVector<CheckedEvent>& events, quint32 time, const uchar* data, int length)
     {
-        events.append(CheckedEvent{time, bytes.size(), length});
+        events.append(CheckedEvent{time, static_cast<int>(bytes.size()), length});
         bytes.append(reinterpret_cast<const char*>(data), length);
         ++eventCount;
     }

@@ -1,0 +1,70 @@
+import QtQuick
+import QtQuick.Controls.Basic
+
+// A drop-down field of the footer: the chosen entry on the field's picture, the list below
+// it. It never keeps the keyboard focus, so that Space and Enter always reach the shortcuts.
+ComboBox {
+    id: field
+    readonly property color textColor: "#424c53"
+
+    width: 212
+    height: 37
+    padding: 0
+    hoverEnabled: true
+    focusPolicy: Qt.NoFocus
+    font.pixelSize: 14
+    background: Rectangle {
+        color: field.textColor
+        Image {
+            anchors.fill: parent
+            source: field.pressed || field.popup.visible ? "qrc:/res/dropdown_p.png"
+                    : field.hovered ? "qrc:/res/dropdown_h.png" : "qrc:/res/dropdown_n.png"
+        }
+    }
+    // The picture draws the arrow.
+    indicator: Item {}
+    contentItem: Text {
+        leftPadding: 5
+        rightPadding: 30
+        text: field.displayText
+        color: field.textColor
+        font: field.font
+        elide: Text.ElideRight
+        verticalAlignment: Text.AlignVCenter
+    }
+    delegate: ItemDelegate {
+        required property var modelData
+        required property int index
+        width: field.popup.width
+        height: 28
+        highlighted: field.highlightedIndex === index
+        contentItem: Text {
+            text: parent.modelData
+            color: parent.highlighted ? "#ffffff" : field.textColor
+            font: field.font
+            elide: Text.ElideRight
+            verticalAlignment: Text.AlignVCenter
+        }
+        background: Rectangle {
+            color: parent.highlighted ? "#4d91c9" : "#ffffff"
+        }
+    }
+    popup: Popup {
+        y: field.height
+        width: Math.max(field.width, 260)
+        implicitHeight: Math.min(contentItem.implicitHeight + 2, 12 * 28 + 2)
+        padding: 1
+        contentItem: ListView {
+            clip: true
+            implicitHeight: contentHeight
+            model: field.popup.visible ? field.delegateModel : null
+            currentIndex: field.highlightedIndex
+            ScrollIndicator.vertical: ScrollIndicator {}
+        }
+        background: Rectangle {
+            color: "#ffffff"
+            border.color: "#95a9b3"
+        }
+    }
+    onHoveredChanged: appmessenger.changeCursor(hovered ? Qt.PointingHandCursor : Qt.ArrowCursor)
+}
