@@ -30,6 +30,9 @@ ComboBox {
         color: field.textColor
         font: field.font
         elide: Text.ElideRight
+        // Set, not implied: an empty text with an implied alignment asks the input method for
+        // its direction, which crashes Qt's Wayland client on a compositor without a seat.
+        horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
     }
     delegate: ItemDelegate {
@@ -43,6 +46,7 @@ ComboBox {
             color: parent.highlighted ? "#ffffff" : field.textColor
             font: field.font
             elide: Text.ElideRight
+            horizontalAlignment: Text.AlignLeft
             verticalAlignment: Text.AlignVCenter
         }
         background: Rectangle {

@@ -180,6 +180,7 @@ Rectangle {
         color: "#ffb347"
         font.pixelSize: 13
         wrapMode: Text.WordWrap
+        horizontalAlignment: Text.AlignLeft // set: see ChoiceField
     }
 
     Text {
@@ -311,6 +312,7 @@ Rectangle {
                 anchors.bottomMargin: 6
                 color: stats.textColor
                 font.pixelSize: 13
+                horizontalAlignment: Text.AlignHCenter // set: see ChoiceField
             }
         }
 

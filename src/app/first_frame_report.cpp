@@ -1,5 +1,6 @@
 #include "app/first_frame_report.h"
 
+#include <QGuiApplication>
 #include <QQuickWindow>
 
 #include <atomic>
@@ -23,11 +24,20 @@ void ReportFirstFrameIfAsked(QQuickWindow& window)
     auto reported = std::make_shared<std::atomic<bool>>(false);
     QObject::connect(
         &window, &QQuickWindow::frameSwapped, &window,
-        [reported] {
+        [reported, &window] {
             if (reported->exchange(true))
                 return;
             std::fprintf(stderr, "ovelune-bench first-frame-ns %lld\n", MonotonicNanoseconds());
             std::fflush(stderr);
+            // The window's own figures are read on its thread.
+            QMetaObject::invokeMethod(
+                &window,
+                [&window] {
+                    std::fprintf(stderr, "ovelune-bench window %s %g %dx%d\n", qPrintable(QGuiApplication::platformName()),
+                                 window.devicePixelRatio(), window.width(), window.height());
+                    std::fflush(stderr);
+                },
+                Qt::QueuedConnection);
         },
         Qt::DirectConnection);
 }
