@@ -278,6 +278,12 @@ void AppSettings::SaveState()
     }
 }
 
+void AppSettings::SaveChoice(const QString& key, const QVariant& value)
+{
+    settings->setValue(QStringLiteral("GlobalSetting/") + key, value);
+    WriteThrough();
+}
+
 void AppSettings::WriteThrough()
 {
     writePending = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 #include <memory>
 #include <vector>
@@ -42,6 +43,10 @@ public:
 
     void ReadState();
     void SaveState();
+    // Writes one preference of the "GlobalSetting" group alone, at once. A choice made while
+    // an answer is shown must not write the whole state: its question index is then one
+    // behind the store's, which already points past the answered question.
+    void SaveChoice(const QString& key, const QVariant& value);
 
     std::vector<unsigned int> questions;
     std::vector<unsigned int> noteStats;

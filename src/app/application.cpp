@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/app_settings.h"
+#include "app/command_line.h"
 #include "app/history_stats.h"
 #include "app/history_store.h"
 #include "app/qml_messenger.h"
@@ -89,6 +90,14 @@ Application::Application(int& argc, char** argv)
     setOrganizationName(QApplication::tr("Quorvex"));
     setOrganizationDomain(QApplication::tr(OrganizationDomain));
     setApplicationName(QApplication::tr("Ovelune"));
+
+    // A mistyped option is said, not taken for a wish to train; the toolkit has taken its own.
+    const QString mistake = CommandLine::Mistake(arguments());
+    if (!mistake.isEmpty()) {
+        primary = false;
+        startUpExitCode = CommandLine::ReportMistake(mistake);
+        return;
+    }
 
     // Before the store is read: a second program must not touch it.
     const QString storeFile =
@@ -560,7 +569,7 @@ void Application::ChooseInputDevice(int row)
         return;
     soundController->SelectInputMidiDevice(static_cast<size_t>(row));
     appSettings->inputDevice = soundController->GetInputMidiDevice(size_t(row))->GetName();
-    StoreChoice(QStringLiteral("InputDevice"), appSettings->inputDevice);
+    appSettings->SaveChoice(QStringLiteral("InputDevice"), appSettings->inputDevice);
     ReconnectAnswerListener();
     PublishDeviceLine();
 }
@@ -571,15 +580,7 @@ void Application::ChooseInstrument(int row)
     if (!instrument.Choose(row, stored))
         return;
     appSettings->midiInstrument = static_cast<qint8>(stored);
-    StoreChoice(QStringLiteral("MidiInstrument"), stored);
-}
-
-// Writes one choice alone: the whole state would also write the question index, which
-// while an answer is shown is one behind the store's (the store already points past it).
-void Application::StoreChoice(const QString& key, const QVariant& value)
-{
-    appSettings->settings->setValue(QStringLiteral("GlobalSetting/") + key, value);
-    appSettings->settings->sync();
+    appSettings->SaveChoice(QStringLiteral("MidiInstrument"), stored);
 }
 
 // One entry per input device, the selected one shown in the closed field.

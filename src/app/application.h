@@ -63,9 +63,10 @@ public:
     Application(int& argc, char** argv);
     ~Application() override;
 
-    // False when another program already uses the store: it has been asked to bring its
-    // window to the front, nothing else was set up here, and main ends at once with
-    // StartUpExitCode() (0 when the other program answered, 1 when it did not).
+    // False when the command line holds a mistake (said on standard error) or another
+    // program already uses the store (it has been asked to bring its window to the front):
+    // nothing else was set up here, and main ends at once with StartUpExitCode() (2 for a
+    // mistake; 0 when the other program answered, 1 when it did not).
     bool IsPrimary() const { return primary; }
     int StartUpExitCode() const { return startUpExitCode; }
 
@@ -140,7 +141,6 @@ private:
     void reconnectDevices();
     void ReconnectAnswerListener();
     void SelectStoredInputDevice();
-    void StoreChoice(const QString& key, const QVariant& value);
     void PublishDeviceLine();
     void PlayMidi(unsigned int note, bool keyEcho);
     void StopMidi();

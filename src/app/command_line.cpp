@@ -21,6 +21,40 @@ bool WantsCommandLineOnly(int argc, char** argv)
     return false;
 }
 
+namespace {
+
+struct Parser
+{
+    Parser()
+        : exportHistory(QStringLiteral("export-history"),
+                        QStringLiteral("Write every recorded answer to <file> as CSV (one line each, with a header), then exit."),
+                        QStringLiteral("file"))
+    {
+        parser.setApplicationDescription(
+            QStringLiteral("Ear training for absolute (perfect) pitch: name single notes by playing the very key.\n"
+                           "Without options the training window opens; the Qt toolkit's options apply to it."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(exportHistory);
+    }
+    QCommandLineParser parser;
+    const QCommandLineOption exportHistory;
+};
+
+} // namespace
+
+int ReportMistake(const QString& mistake)
+{
+    std::fprintf(stderr, "Ovelune: %s\nTry 'ovelune --help'.\n", qPrintable(mistake));
+    return 2;
+}
+
+QString Mistake(const QStringList& arguments)
+{
+    Parser p;
+    return p.parser.parse(arguments) ? QString() : p.parser.errorText();
+}
+
 int Run(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
@@ -29,23 +63,14 @@ int Run(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Ovelune"));
     QCoreApplication::setApplicationVersion(QStringLiteral(OVELUNE_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Ear training for absolute (perfect) pitch: name single notes by playing the very key.\n"
-                       "Without options the training window opens; the Qt toolkit's options apply to it."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption exportHistory(
-        QStringLiteral("export-history"),
-        QStringLiteral("Write every recorded answer to <file> as CSV (one line each, with a header), then exit."),
-        QStringLiteral("file"));
-    parser.addOption(exportHistory);
-    parser.process(application); // --help, --version and mistakes end here
-
-    if (!parser.isSet(exportHistory))
+    Parser p;
+    if (!p.parser.parse(QCoreApplication::arguments()))
+        return ReportMistake(p.parser.errorText());
+    p.parser.process(application); // --help, --help-all and --version end here
+    if (!p.parser.isSet(p.exportHistory))
         return 0;
     QString error;
-    if (!HistoryStore::ExportCsv(HistoryStore::DefaultPath(), parser.value(exportHistory), &error)) {
+    if (!HistoryStore::ExportCsv(HistoryStore::DefaultPath(), p.parser.value(p.exportHistory), &error)) {
         std::fprintf(stderr, "Ovelune: %s\n", qPrintable(error));
         return 1;
     }

@@ -53,7 +53,7 @@ void QMLMessenger::setShowHelpOnStart(bool show)
     if (!appSettings)
         return;
     appSettings->showHelpOnStartup = show;
-    appSettings->SaveState();
+    appSettings->SaveChoice(QStringLiteral("ShowHelpOnStartup"), show);
 }
 
 bool QMLMessenger::isShowColorMap() const
@@ -66,7 +66,7 @@ void QMLMessenger::setShowColorMap(bool show)
     if (!appSettings)
         return;
     appSettings->showColorMap = show;
-    appSettings->SaveState();
+    appSettings->SaveChoice(QStringLiteral("ShowColorMap"), show);
 }
 
 int QMLMessenger::getMaturityLevel() const

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -17,9 +18,12 @@ const int QuitSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 void OnSignal(int)
 {
+    // The interrupted code may be about to read errno: a failed write here must not change it.
+    const int savedErrno = errno;
     const char byte = 1;
     // Async-signal-safe; a full pipe already holds a request to quit.
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app_harness.h"
 
 #include "app/history_store.h"
+#include "app/quit_on_signal.h"
 #include "app/single_instance.h"
 #include "core/instrument_names.h"
 #include "core/midi/midi_out_mac_device.h"
@@ -19,6 +20,7 @@
 #include <QtCharts/QXYSeries>
 
 #include <array>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <set>
@@ -433,6 +435,15 @@ private slots:
         exporter.start(QStringLiteral(OVELUNE_BINARY), {"--version"});
         QVERIFY(exporter.waitForFinished(20000));
         QCOMPARE(exporter.readAllStandardOutput().trimmed(), QByteArray("Ovelune " OVELUNE_VERSION));
+        // A mistyped option is said, and nothing opens; a toolkit option is taken.
+        const QByteArray stored = StoreDigest();
+        for (const QStringList& mistaken : {QStringList{"--export-histroy", "x.csv"}, QStringList{"-platform", "offscreen", "-z"}}) {
+            exporter.start(QStringLiteral(OVELUNE_BINARY), mistaken);
+            QVERIFY(exporter.waitForFinished(20000));
+            QCOMPARE(exporter.exitCode(), 2);
+            QVERIFY2(exporter.readAllStandardError().contains("Unknown option"), qPrintable(mistaken.join(' ')));
+        }
+        QCOMPARE(StoreDigest(), stored);
     }
 
     // What the statistics view draws from a known history: each chart's points and scale,
@@ -487,6 +498,23 @@ private slots:
             QTRY_COMPARE(Drawn(t, "levelChart", 0).size(), range.second);
             QCOMPARE(Drawn(t, "levelChart", 0).front().x(), double(ended[3 - range.second]));
         }
+    }
+
+    // The colour hint and the help box switched while an answer is shown: the store keeps
+    // pointing past the answered question, so the next start asks the next one.
+    void switchesDuringTheAnswerKeepTheQuestion()
+    {
+        {
+            AppUnderTest t;
+            messenger->startNewSession(1);
+            t.Click(int(t.Asked()) - 21);
+            QCOMPARE(t.app->GetState(), Application::ShowingAnswer);
+            messenger->setShowColorMap(false);
+            messenger->setShowHelpOnStart(true);
+            QCOMPARE(OnDisk("GlobalSetting/ShowColorMap").toString(), QString("false"));
+        }
+        QCOMPARE(OnDisk("GlobalSetting/CurrentQuestion").toInt(), 1);
+        QCOMPARE(OnDisk("GlobalSetting/ShowHelpOnStartup").toString(), QString("true"));
     }
 
     void choicesInTheWindowAreKept()
@@ -558,6 +586,20 @@ private slots:
         quint32 dataBytes = 0;
         std::memcpy(&dataBytes, header.constData() + 40, 4);
         QCOMPARE(qint64(dataBytes), file.size() - 44);
+    }
+
+    // The handler of those signals leaves errno as the interrupted code had it, also when
+    // its own write fails because requests to quit already fill the pipe.
+    void signalHandlerKeepsErrno()
+    {
+        QuitOnSignal::Catch();
+        for (int i = 0; i < 100000; ++i)
+            ::raise(SIGHUP);
+        for (int code : {EDOM, ERANGE}) {
+            errno = code;
+            ::raise(SIGHUP);
+            QCOMPARE(errno, code);
+        }
     }
 };
 
