@@ -4,6 +4,7 @@
 #include <jack/midiport.h>
 #include <jack/ringbuffer.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -16,6 +17,14 @@ struct TestKeyboard::Jack
     jack_client_t* client = nullptr;
     jack_port_t* port = nullptr;
     jack_ringbuffer_t* queue = nullptr;
+    std::atomic<int> xruns{0};
+
+    // JACK's notification thread.
+    static int OnXrun(void* arg)
+    {
+        ++static_cast<Jack*>(arg)->xruns;
+        return 0;
+    }
 
     // JACK's process thread.
     static int Process(jack_nframes_t frames, void* arg)
@@ -68,6 +77,7 @@ TestKeyboard::TestKeyboard(const QString& portName)
     jack->port = jack_port_register(jack->client, portName.toUtf8().constData(),
                                     JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     jack_set_process_callback(jack->client, &Jack::Process, jack.get());
+    jack_set_xrun_callback(jack->client, &Jack::OnXrun, jack.get());
     if (!jack->port || jack_activate(jack->client) != 0)
         Close();
 }
@@ -119,6 +129,11 @@ void TestKeyboard::NoteOff(int note, int velocity, int channel)
 {
     Send({static_cast<unsigned char>(0x80 | channel), static_cast<unsigned char>(note),
           static_cast<unsigned char>(velocity)});
+}
+
+int TestKeyboard::Xruns() const
+{
+    return jack->xruns.load();
 }
 
 void TestKeyboard::Close()

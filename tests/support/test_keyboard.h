@@ -28,6 +28,10 @@ public:
                    const std::function<bool(unsigned long)>& arrived, int attempts = 5);
     void NoteOn(int note, int velocity, int channel = 0);
     void NoteOff(int note, int velocity = 0, int channel = 0);
+    // The server's reports of a cycle that a client did not finish in time (xruns), since
+    // this keyboard opened.
+    int Xruns() const;
+
 private:
     void Close();
     struct Jack;

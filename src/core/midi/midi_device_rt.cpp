@@ -8,9 +8,12 @@
 
 #include <jack/jack.h>
 #include <jack/midiport.h>
+#include <jack/ringbuffer.h>
 #include <rtmidi/RtMidi.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <mutex>
@@ -19,6 +22,7 @@
 #include <thread>
 #include <utility>
 
+#include <semaphore.h>
 #include <unistd.h>
 
 namespace Core {
@@ -168,22 +172,27 @@ bool IsSelectableMidiInput(const QString& portName)
     return !IsOwnClient(ClientPart(portName.toStdString()));
 }
 
-// A JACK MIDI input port of a client of its own, connected to one source port. It hands
-// every received message to its device with the seconds since the previous one, taken from
-// the frame time of the message within its cycle.
+// A JACK MIDI input port of a client of its own, connected to one source port. JACK's
+// process callback only copies each received message, with its time, into a lock-free ring
+// buffer and wakes a delivery thread of ours; that thread hands the messages to the device
+// in order, with the seconds since the previous one. Whatever the device's observers do
+// (judge an answer, stop the synthesizer, wait for a lock) never delays a JACK cycle.
 //
 // Closing deactivates the client before its port goes and the client closes: libjack's
 // notification thread walks the client's port list after any graph change while the client
 // is active, and a port unregistered meanwhile would be freed under it.
 //
 // Threads: opened and closed on the caller's thread (the GUI thread); Process runs on JACK's
-// process thread and OnConnect on its notification thread, both only while active.
+// real-time process thread and OnConnect on its notification thread, both only while
+// active; Deliver runs on the delivery thread from opening to closing.
 class JackMidiInput
 {
 public:
     static std::unique_ptr<JackMidiInput> Open(const std::string& source, MidiInRtDevice* device)
     {
         std::unique_ptr<JackMidiInput> input(new JackMidiInput(device));
+        if (!input->ring)
+            return nullptr;
         input->client = OpenJackClient(InputClientName);
         if (!input->client)
             return nullptr;
@@ -192,6 +201,7 @@ public:
         jack_set_process_callback(input->client, &JackMidiInput::Process, input.get());
         jack_set_port_connect_callback(input->client, &JackMidiInput::OnConnect, input.get());
         jack_on_shutdown(input->client, &JackMidiInput::OnShutdown, input.get());
+        input->delivery = std::thread(&JackMidiInput::Deliver, input.get());
         if (!input->port || jack_activate(input->client) != 0
             || jack_connect(input->client, source.c_str(), jack_port_name(input->port)) != 0)
             return nullptr;
@@ -201,50 +211,92 @@ public:
 
     ~JackMidiInput()
     {
-        if (!client)
-            return;
-        // libjack stops the process thread by cancelling it asynchronously: it must not be
-        // in our code then (in the middle of an allocation it would leave malloc's lock
-        // held for good). The process callback returns at once from now on.
         connected = false;
-        stopping = true;
-        while (inProcess > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        jack_deactivate(client);
-        jack_client_close(client); // releases the port after the client has stopped
+        if (client)
+            jack_deactivate(client); // no process callback runs from here on
+        if (delivery.joinable()) {
+            closing = true;
+            sem_post(&ready);
+            delivery.join(); // after delivering what was received
+        }
+        if (client)
+            jack_client_close(client); // releases the port after the client has stopped
+        if (ring)
+            jack_ringbuffer_free(ring);
+        sem_destroy(&ready);
     }
 
 private:
-    explicit JackMidiInput(MidiInRtDevice* device) : device(device) { bytes.reserve(3); }
+    // One received message in the ring buffer, followed by its bytes.
+    struct Record
+    {
+        jack_time_t time;
+        uint32_t size;
+    };
+    static constexpr size_t RingBytes = 1 << 18; // about 17 000 three-byte messages
+    static constexpr size_t LongestMessage = 4096; // longer system-exclusive messages are cut
 
-    // JACK's process thread.
+    explicit JackMidiInput(MidiInRtDevice* device)
+        : device(device), ring(jack_ringbuffer_create(RingBytes))
+    {
+        sem_init(&ready, 0, 0);
+        if (ring)
+            jack_ringbuffer_mlock(ring);
+        bytes.reserve(LongestMessage);
+    }
+
+    // JACK's process thread: copies, wakes, returns. Nothing here locks or allocates.
     static int Process(jack_nframes_t frames, void* arg)
     {
         auto* self = static_cast<JackMidiInput*>(arg);
-        ++self->inProcess;
-        if (!self->stopping)
-            self->Receive(frames);
-        --self->inProcess;
-        return 0;
-    }
-
-    // JACK's process thread.
-    void Receive(jack_nframes_t frames)
-    {
-        void* buffer = jack_port_get_buffer(port, frames);
-        const jack_nframes_t cycleStart = jack_last_frame_time(client);
+        void* buffer = jack_port_get_buffer(self->port, frames);
+        const jack_nframes_t cycleStart = jack_last_frame_time(self->client);
         const uint32_t count = jack_midi_get_event_count(buffer);
+        bool queued = false;
         for (uint32_t i = 0; i < count; ++i) {
             jack_midi_event_t event;
             if (jack_midi_event_get(&event, buffer, i) != 0 || event.size == 0)
                 continue;
-            const jack_time_t time = jack_frames_to_time(client, cycleStart + event.time);
+            const Record record{jack_frames_to_time(self->client, cycleStart + event.time),
+                                static_cast<uint32_t>(std::min(event.size, LongestMessage))};
+            if (jack_ringbuffer_write_space(self->ring) < sizeof record + record.size) {
+                self->dropped.fetch_add(1, std::memory_order_relaxed);
+                continue;
+            }
+            jack_ringbuffer_write(self->ring, reinterpret_cast<const char*>(&record), sizeof record);
+            jack_ringbuffer_write(self->ring, reinterpret_cast<const char*>(event.buffer), record.size);
+            queued = true;
+        }
+        if (queued)
+            sem_post(&self->ready);
+        return 0;
+    }
+
+    // The delivery thread's loop, until closing.
+    void Deliver()
+    {
+        for (;;) {
+            while (sem_wait(&ready) != 0 && errno == EINTR) {
+            }
+            DeliverQueued();
+            if (closing)
+                return;
+        }
+    }
+
+    // The delivery thread: hands every queued message to the device, in order.
+    void DeliverQueued()
+    {
+        Record record{};
+        while (jack_ringbuffer_read_space(ring) >= sizeof record) {
+            jack_ringbuffer_read(ring, reinterpret_cast<char*>(&record), sizeof record);
+            bytes.resize(record.size);
+            jack_ringbuffer_read(ring, reinterpret_cast<char*>(bytes.data()), record.size);
             double delta = 0.0;
-            if (heardBefore && time > lastTime)
-                delta = static_cast<double>(time - lastTime) * 1e-6;
+            if (heardBefore && record.time > lastTime)
+                delta = static_cast<double>(record.time - lastTime) * 1e-6;
             heardBefore = true;
-            lastTime = time;
-            bytes.assign(event.buffer, event.buffer + event.size);
+            lastTime = record.time;
             device->OnRtEvent(delta, &bytes);
         }
     }
@@ -267,12 +319,15 @@ private:
     }
 
     MidiInRtDevice* device;
+    jack_ringbuffer_t* ring; // written by the process thread, read by the delivery thread
+    sem_t ready;             // posted by the process thread after queuing, and at closing
     jack_client_t* client = nullptr;
     jack_port_t* port = nullptr;
     std::atomic<bool> connected{false};
-    std::atomic<bool> stopping{false}; // set once, before the client is deactivated
-    std::atomic<int> inProcess{0};     // process callbacks under way
-    // The process thread's own.
+    std::atomic<bool> closing{false}; // set once, after the client is deactivated
+    std::atomic<unsigned long> dropped{0}; // messages that found the ring buffer full
+    std::thread delivery;
+    // The delivery thread's own.
     bool heardBefore = false;
     jack_time_t lastTime = 0;
     std::vector<unsigned char> bytes;
@@ -401,7 +456,7 @@ void MidiInRtDevice::Close()
     // object closes the port, then the client, which waits for a callback in progress; this
     // device, and so the callback's target, lives until then.
     midiIn.reset();
-    jackIn.reset(); // returns once the process thread has left the device
+    jackIn.reset(); // returns once the process and delivery threads have left the device
     alsaSource.reset();
 }
 

@@ -14,7 +14,9 @@
 
 #include <jack/jack.h>
 
+#include <atomic>
 #include <cmath>
+#include <numeric>
 #include <memory>
 
 using namespace Core;
@@ -112,6 +114,43 @@ private slots:
         QVERIFY(keyboard.SendUntil({0x90, 64, 50}, Logged(after, 1)));
         QVERIFY(after.Events()[0].GetTime() < 0.2);
         device->RemoveObserver(&after);
+    }
+
+    // An observer that blocks (a judged answer waiting for the synthesizer's lock) delays no
+    // JACK cycle: the server reports no xrun, and every note a player sends meanwhile, at 50
+    // a second, arrives once, in order, each sent once.
+    void aBlockingObserverDelaysNoCycle()
+    {
+        TestKeyboard keyboard;
+        std::unique_ptr<MidiInRtDevice> device = OpenDevice([&](const QString& n) { return keyboard.Names(n); });
+        QVERIFY(device);
+        struct Blocking : EventLog
+        {
+            void OnMidiEvent(const MidiEvent& event) override
+            {
+                if (first.exchange(false))
+                    QThread::msleep(200);
+                EventLog::OnMidiEvent(event);
+            }
+            std::atomic<bool> first{true};
+        } log;
+        device->AddObserver(&log);
+        QTest::qWait(100); // the connection made
+        const int xrunsBefore = keyboard.Xruns();
+        for (int note = 40; note < 60; ++note) {
+            keyboard.NoteOn(note, 90);
+            QThread::msleep(20);
+        }
+        QVERIFY(log.WaitForCount(20, 10000));
+        QTest::qWait(200); // nothing more arrives
+        device->RemoveObserver(&log);
+        std::vector<int> notes;
+        for (const MidiEvent& event : log.Events())
+            notes.push_back(event.GetMessage().GetByte(1));
+        std::vector<int> sent(20);
+        std::iota(sent.begin(), sent.end(), 40);
+        QCOMPARE(notes, sent);
+        QCOMPARE(keyboard.Xruns() - xrunsBefore, 0);
     }
 
     // Pulse stamps wrap in 32 bits however long the device has been receiving.
