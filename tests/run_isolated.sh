@@ -49,7 +49,7 @@ export OVELUNE_AUDIO_DRIVER="${OVELUNE_AUDIO_DRIVER:-none}"
 if [ "$want_jack" = 1 ]; then
     server="ovelune-$$-$RANDOM"
     export JACK_DEFAULT_SERVER="$server"
-    jackd --no-realtime -t 10000 -n "$server" -d dummy -r 48000 -p "${OVELUNE_TEST_JACK_PERIOD:-1024}" >"$scratch/jackd.log" 2>&1 &
+    jackd -R -P 10 -t 10000 -n "$server" -d dummy -r 48000 -p "${OVELUNE_TEST_JACK_PERIOD:-1024}" >"$scratch/jackd.log" 2>&1 &
     jack_pid=$!
     # jack_wait can fail at once while the server's socket is not there yet: ask again.
     started=0

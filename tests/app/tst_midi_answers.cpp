@@ -19,12 +19,12 @@ int Row(const QStringList& line, const TestKeyboard& keyboard)
     return -1;
 }
 
-// Plays until one more answer is judged: JACK drops a late cycle's MIDI on a loaded machine.
+// Plays the note once; true when one more answer is judged.
 bool Answer(TestKeyboard& keyboard, const Recorder& rec, unsigned int note, int channel = 0)
 {
     const int before = rec.Count(Answered);
     const std::vector<unsigned char> noteOn{static_cast<unsigned char>(0x90 | channel), static_cast<unsigned char>(note), 90};
-    return keyboard.SendUntil(noteOn, [&](unsigned long ms) {
+    return keyboard.SendOnce(noteOn, [&](unsigned long ms) {
         return QTest::qWaitFor([&] { return rec.Count(Answered) > before; }, int(ms));
     });
 }

@@ -108,15 +108,17 @@ void TestKeyboard::Send(const std::vector<unsigned char>& bytes)
     jack_ringbuffer_write(jack->queue, reinterpret_cast<const char*>(record.data()), record.size());
 }
 
-bool TestKeyboard::SendUntil(const std::vector<unsigned char>& bytes,
-                             const std::function<bool(unsigned long)>& arrived, int attempts)
+bool TestKeyboard::SendOnce(const std::vector<unsigned char>& bytes, const std::function<bool(unsigned long)>& arrived)
 {
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        Send(bytes);
-        if (arrived(1000))
-            return true;
-    }
-    return false;
+    if (!jack->client)
+        return false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (jack_port_connected(jack->port) == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const double cycle = double(jack_get_buffer_size(jack->client)) / jack_get_sample_rate(jack->client);
+    std::this_thread::sleep_for(std::chrono::microseconds(long(2 * cycle * 1e6)));
+    Send(bytes);
+    return arrived(30000);
 }
 
 void TestKeyboard::NoteOn(int note, int velocity, int channel)

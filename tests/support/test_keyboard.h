@@ -22,10 +22,10 @@ public:
     bool Names(const QString& listedName) const;
 
     void Send(const std::vector<unsigned char>& bytes);
-    // Sends until `arrived(milliseconds)` is true, `attempts` times at most: JACK drops a
-    // cycle's MIDI when a client runs late on a loaded machine.
-    bool SendUntil(const std::vector<unsigned char>& bytes,
-                   const std::function<bool(unsigned long)>& arrived, int attempts = 5);
+    // Waits until the port is connected and two cycles have passed (a new connection takes
+    // effect with the next graph), sends once and returns whether `arrived(milliseconds)`
+    // saw it. Nothing is sent again: a message a listener misses is a fault.
+    bool SendOnce(const std::vector<unsigned char>& bytes, const std::function<bool(unsigned long)>& arrived);
     void NoteOn(int note, int velocity, int channel = 0);
     void NoteOff(int note, int velocity = 0, int channel = 0);
     // The server's reports of a cycle that a client did not finish in time (xruns), since

@@ -83,7 +83,7 @@ private slots:
         std::vector<qint64> sentAt;
         auto send = [&](const std::vector<unsigned char>& bytes, std::size_t count) {
             sentAt.push_back(wall.elapsed());
-            return keyboard.SendUntil(bytes, [&](unsigned long ms) {
+            return keyboard.SendOnce(bytes, [&](unsigned long ms) {
                 sentAt.back() = wall.elapsed();
                 return log.WaitForCount(count, ms);
             });
@@ -111,7 +111,7 @@ private slots:
         device->Reset(); // restarts the clock
         EventLog after;
         device->AddObserver(&after);
-        QVERIFY(keyboard.SendUntil({0x90, 64, 50}, Logged(after, 1)));
+        QVERIFY(keyboard.SendOnce({0x90, 64, 50}, Logged(after, 1)));
         QVERIFY(after.Events()[0].GetTime() < 0.2);
         device->RemoveObserver(&after);
     }
@@ -260,7 +260,7 @@ private slots:
         QVERIFY(manager.UpdateDevices());
         EventLog log;
         manager.GetInputMidiDevice(0)->AddObserver(&log);
-        QVERIFY(keyboard->SendUntil({0x90, 60, 90}, Logged(log, 1)));
+        QVERIFY(keyboard->SendOnce({0x90, 60, 90}, Logged(log, 1)));
         manager.GetInputMidiDevice(0)->RemoveObserver(&log);
         qInfo("re-plug relayed after %lld ms, heard again after %lld ms", qint64(relayed), qint64(clock.elapsed()));
     }
