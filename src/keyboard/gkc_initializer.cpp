@@ -15,6 +15,8 @@ QVector<QImage*> KeyResourcesGreen;
 QVector<QImage*> KeyResourcesBlue;
 QImage* HighlightLeft = nullptr;
 QImage* HighlightRight = nullptr;
+// The finer sets by density - 2 and look; loaded only when a keyboard needs them.
+static QVector<QImage*> FinerKeyResources[MaxKeyImageDensity - 1][LookCount];
 
 const char* const KeyImageNames[KeyImageCount] = {
     "Afirst", "C", "C_sharp", "D", "D_sharp", "E", "F",
@@ -38,7 +40,20 @@ void deleteSet(QVector<QImage*>& set)
     set.clear();
 }
 
+// Resource directory and file name suffix of each look, in KeyLook order.
+const char* const LookDirectories[LookCount] = {"normal", "hover", "pressed", "red", "green", "blue"};
+
+QVector<QImage*>* const NativeSets[LookCount] = {&KeyResources, &KeyResourcesHover,
+                                                 &KeyResourcesPressed, &KeyResourcesRed,
+                                                 &KeyResourcesGreen, &KeyResourcesBlue};
+
 }  // namespace
+
+const QVector<QImage*>& KeyImageSet(KeyLook look, int density)
+{
+    Q_ASSERT(look >= 0 && look < LookCount && density >= 1 && density <= MaxKeyImageDensity);
+    return density == 1 ? *NativeSets[look] : FinerKeyResources[density - 2][look];
+}
 
 GKCinitializer::GKCinitializer() : initialized(false)
 {
@@ -58,6 +73,9 @@ GKCinitializer::~GKCinitializer()
     HighlightLeft = nullptr;
     delete HighlightRight;
     HighlightRight = nullptr;
+    for (auto& sets : FinerKeyResources)
+        for (QVector<QImage*>& set : sets)
+            deleteSet(set);
 }
 
 void GKCinitializer::Init()
@@ -82,16 +100,33 @@ void GKCinitializer::Init()
     AppendKeyTable(KeysCache);
 }
 
+void GKCinitializer::LoadDensity(int density)
+{
+    Q_ASSERT(density >= 1 && density <= MaxKeyImageDensity);
+    if (density == 1 || !FinerKeyResources[density - 2][LookNormal].isEmpty())
+        return;
+    for (int look = 0; look < LookCount; ++look) {
+        const QString directory = QLatin1String(LookDirectories[look]);
+        LoadResources(FinerKeyResources[density - 2][look], directory,
+                      look == LookNormal ? QString() : directory, density);
+    }
+}
+
 void GKCinitializer::LoadResources(QVector<QImage*>& set, const QString& directory,
-                                   const QString& state)
+                                   const QString& state, int density)
 {
     // Replacing a filled set must not leak its images.
     qDeleteAll(set);
     set.fill(nullptr, KeyImageCount);
-    const QString suffix = state.isEmpty() ? QString() : QLatin1Char('_') + state;
+    QString suffix = state.isEmpty() ? QString() : QLatin1Char('_') + state;
+    if (density > 1)
+        suffix += QStringLiteral("@%1x").arg(density);
     for (int i = 0; i < KeyImageCount; ++i) {
         const QString path = QStringLiteral(":/res/GKC/") + directory + QLatin1Char('/')
             + QLatin1String(KeyImageNames[i]) + suffix + QStringLiteral(".png");
         set[i] = new QImage(path);
+        // QImage reads the ratio from an "@2x" name unless QT_HIGHDPI_DISABLE_2X_IMAGE_LOADING
+        // is set; the keyboard needs it in any case to draw the image at the native size.
+        set[i]->setDevicePixelRatio(density);
     }
 }

@@ -16,9 +16,14 @@ public:
     // GUI thread. Calls after the first do nothing, even if the first one failed part-way.
     void Init();
 
-    // Fills `set` with the 14 images of one state from ":/res/GKC/<directory>/".
+    // GUI thread, after Init. Loads the finer sets of `density` (2 or 3) on the first call;
+    // density 1 is loaded by Init.
+    void LoadDensity(int density);
+
+    // Fills `set` with the 14 images of one state from ":/res/GKC/<directory>/", at `density`
+    // image pixels per native pixel ("NAME@2x.png" for 2).
     static void LoadResources(QVector<QImage*>& set, const QString& directory,
-                              const QString& state);
+                              const QString& state, int density = 1);
 
 private:
     bool initialized;

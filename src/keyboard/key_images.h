@@ -16,3 +16,14 @@ extern QImage* HighlightRight;
 
 // Image names by image index, as used in the resource paths.
 extern const char* const KeyImageNames[];
+
+// The looks of a key: one image set each.
+enum KeyLook { LookNormal, LookHover, LookPressed, LookRed, LookGreen, LookBlue, LookCount };
+
+// Image pixels per native pixel of the finest set ("NAME@3x.png").
+constexpr int MaxKeyImageDensity = 3;
+
+// The set of `look` with `density` (1..MaxKeyImageDensity) image pixels per native pixel. Its
+// images carry the density as their device pixel ratio, so each draws at the native size.
+// Density 1 is one of the sets above; a finer set is empty until GKCini.LoadDensity loads it.
+const QVector<QImage*>& KeyImageSet(KeyLook look, int density);

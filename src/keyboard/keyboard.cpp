@@ -9,6 +9,7 @@
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QQuickWindow>
 #include <QTextOption>
 #include <QVariant>
 #include <QtDebug>
@@ -72,7 +73,8 @@ Keyboard::Keyboard(QQuickItem* parent)
       selectedKey(-1),
       pressedKey(-1),
       keysEnabled(true),
-      hoverKey(-1)
+      hoverKey(-1),
+      imageDensity(1)
 {
     setAcceptedMouseButtons(Qt::LeftButton);
     setAcceptHoverEvents(true);
@@ -130,6 +132,40 @@ void Keyboard::geometryChange(const QRectF& newGeometry, const QRectF& oldGeomet
     setWidth(static_cast<float>(newGeometry.width()));
     setHeight(static_cast<float>(newGeometry.height()));
     QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
+    updateImageDensity(window());
+}
+
+void Keyboard::itemChange(ItemChange change, const ItemChangeData& value)
+{
+    QQuickPaintedItem::itemChange(change, value);
+    // Another window, or the window moved to a screen of another pixel density.
+    if (change == ItemSceneChange)
+        updateImageDensity(value.window);
+    else if (change == ItemDevicePixelRatioHasChanged)
+        updateImageDensity(window());
+}
+
+int Keyboard::imageDensityFor(double devicePixels)
+{
+    // A hair above a whole number is float rounding of a whole scale (an item exactly 1820
+    // wide), not a need for the next set.
+    for (int density = 1; density < MaxKeyImageDensity; ++density)
+        if (devicePixels <= density + 1e-6)
+            return density;
+    return MaxKeyImageDensity;
+}
+
+void Keyboard::updateImageDensity(const QQuickWindow* shownIn)
+{
+    // Without a window there is no device pixel ratio: the size alone decides (tests paint the
+    // item on plain images).
+    const double ratio = shownIn ? shownIn->effectiveDevicePixelRatio() : 1.0;
+    const int density = imageDensityFor(qMax(scale.x(), scale.y()) * ratio);
+    if (density == imageDensity)
+        return;
+    GKCini.LoadDensity(density);
+    imageDensity = density;
+    repaint();
 }
 
 const KeyState& Keyboard::getKeyState(int key) const
@@ -263,20 +299,22 @@ void Keyboard::drawOctave(int octaveGroup, QPainter* painter)
 void Keyboard::drawKey(int key, QPainter* painter)
 {
     KeyState& state = keyStates[key];
-    const QVector<QImage*>* set = &KeyResources;
+    KeyLook look = LookNormal;
     if (state.highlight == 1)
-        set = &KeyResourcesGreen;
+        look = LookGreen;
     else if (state.highlight == 2)
-        set = &KeyResourcesBlue;
+        look = LookBlue;
     else if (state.highlight != 0)
-        set = &KeyResourcesRed;
+        look = LookRed;
     else if (pressedKey == key && mode == KModePlay && state.pressed)
-        set = &KeyResourcesPressed;
+        look = LookPressed;
     else if (keysEnabled && hoverKey == key && (mode != KModePlay || !state.pressed))
-        set = &KeyResourcesHover;
+        look = LookHover;
 
+    const QVector<QImage*>& set = KeyImageSet(look, imageDensity);
     const GKCKeyPositon& pos = KeysCache.at(key);
-    const QImage* image = pos.imageIndex < set->size() ? set->at(pos.imageIndex) : nullptr;
+    const QImage* image = pos.imageIndex < set.size() ? set.at(pos.imageIndex) : nullptr;
+    // The image's device pixel ratio is its density: it covers the key's native size.
     if (image && !image->isNull())
         painter->drawImage(pos.imagePos, *image);
     state.changed = false;

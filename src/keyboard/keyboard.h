@@ -59,6 +59,11 @@ public:
     int getPressedKey() const { return pressedKey; }
     int getHoverKey() const { return hoverKey; }
     QPointF getScale() const { return scale; }
+    // Image pixels per native pixel of the key images painted now (1..3).
+    int getImageDensity() const { return imageDensity; }
+    // The smallest key image density that gives each of `devicePixels` device pixels per
+    // native pixel an image pixel of its own; the finest one beyond that.
+    static int imageDensityFor(double devicePixels);
     // `key` must lie in 0..87.
     const KeyState& getKeyState(int key) const;
 
@@ -75,6 +80,7 @@ protected:
     void hoverMoveEvent(QHoverEvent* event) override;
     void hoverLeaveEvent(QHoverEvent* event) override;
     void geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) override;
+    void itemChange(ItemChange change, const ItemChangeData& value) override;
 
 private slots:
     void updateKeysState(KeysStateMap newState);
@@ -88,6 +94,8 @@ private:
     void drawOctave(int octaveGroup, QPainter* painter);
     void drawKey(int key, QPainter* painter);
     void drawFades(QPainter* painter);
+    // Picks (and loads) the key images for the item's size on `shownIn`'s device pixels.
+    void updateImageDensity(const QQuickWindow* shownIn);
     void repaint();
     void requestCursor(int shape);
 
@@ -100,4 +108,5 @@ private:
     KeyState keyStates[KeyCount];
     bool keysEnabled;
     int hoverKey;
+    int imageDensity;  // chosen on the GUI thread, read by paint()
 };

@@ -1,5 +1,5 @@
 // The keyboard item: hit testing over the key table at any size, mouse and hover handling in
-// its modes, and which key image the painting shows for each state.
+// its modes, which key image the painting shows for each state, and at which density.
 #include "keyboard/key_images.h"
 #include "keyboard/key_table.h"
 #include "keyboard/keyboard.h"
@@ -173,6 +173,30 @@ private slots:
         const QImage blue = small.render();
         small.setProperty("color", QColor(Qt::red));
         QVERIFY(small.render() == blue);
+    }
+
+    void imagesOfTheDevicePixels()
+    {
+        // The least density that still gives each device pixel an image pixel of its own.
+        const double devicePixels[] = {0.67, 1.0, 1.0000001, 1.005, 1.34, 2.0, 2.01, 6.0};
+        const int density[] = {1, 1, 1, 2, 2, 2, 3, 3};
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(Keyboard::imageDensityFor(devicePixels[i]), density[i]);
+        // Every finer image is there, at its density's multiple of the native size.
+        for (int d = 2; d <= 3; ++d) {
+            Probe item(QSizeF(1820 * d, 180 * d / 2)); // the larger of the two scales counts
+            QCOMPARE(item.getImageDensity(), d);
+            for (int look = LookNormal; look < LookCount; ++look)
+                for (int i = 0; i < KeyImageSet(KeyLook(look), d).size(); ++i)
+                    QCOMPARE(KeyImageSet(KeyLook(look), d).at(i)->size(), KeyImageSet(KeyLook(look), 1).at(i)->size() * d);
+            QCOMPARE(KeyImageSet(LookRed, d).size(), 14);
+        }
+        // At twice the native size a black key is its 2x image, pixel for pixel.
+        Probe item(QSizeF(3640, 360));
+        item.highlightKeys({}, {4});
+        const QImage& image = *KeyImageSet(LookRed, 2).at(KeysCache.at(4).imageIndex);
+        const QImage shown = item.render().copy(QRect(KeysCache.at(4).imagePos.toPoint() * 2, image.size()));
+        QVERIFY(shown.convertToFormat(QImage::Format_ARGB32) == image.convertToFormat(QImage::Format_ARGB32));
     }
 };
 

@@ -49,10 +49,10 @@ QByteArray emblemSvg(bool withTile)
     return svg;
 }
 
-void addBrandArt(ArtworkFiles& files)
+void addBrandArt(ArtworkFiles& files, int scale)
 {
     // Title: emblem and word mark, light on the header's slate.
-    QImage title = transparentImage(632, 102);
+    QImage title = transparentImage(632, 102, scale);
     {
         QPainter p(&title);
         prepare(p);
@@ -64,11 +64,14 @@ void addBrandArt(ArtworkFiles& files)
         p.drawText(QRectF(124, 0, 500, 102), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ovelune"));
     }
     files.append({QStringLiteral("title.png"), title, {}});
+    // The icons come in sizes of their own, chosen by the desktop: no scaled variants.
+    if (scale != 1)
+        return;
 
     const QByteArray icon = emblemSvg(true);
     files.append({QStringLiteral("ovelune.svg"), {}, icon});
     for (int size : iconSizes) {
-        QImage image = transparentImage(size, size);
+        QImage image = transparentImage(size, size, 1);
         QPainter p(&image);
         prepare(p);
         drawSvg(p, icon, QRectF(0, 0, size, size));

@@ -18,9 +18,9 @@ const struct {
 // behind it, pressing sinks the disc.
 enum class Glyph { Help, Statistics, Minimise, Close };
 
-QImage headerButton(Glyph glyph, Look look)
+QImage headerButton(Glyph glyph, Look look, int scale)
 {
-    QImage image = transparentImage(37, 37);
+    QImage image = transparentImage(37, 37, scale);
     QPainter p(&image);
     prepare(p);
     const QPointF c(18.5, 18.5);
@@ -69,9 +69,9 @@ QImage headerButton(Glyph glyph, Look look)
 }
 
 // The start and replay buttons: a rounded pill with a gentle vertical light.
-QImage pillButton(const QColor& base, Look look)
+QImage pillButton(const QColor& base, Look look, int scale)
 {
-    QImage image = transparentImage(129, 40);
+    QImage image = transparentImage(129, 40, scale);
     QPainter p(&image);
     prepare(p);
     QColor top = base.lighter(112);
@@ -107,9 +107,9 @@ QImage pillButton(const QColor& base, Look look)
 }
 
 // Device list: a light field on the footer with a chevron at the right.
-QImage dropdown(Look look)
+QImage dropdown(Look look, int scale)
 {
-    QImage image = transparentImage(212, 37);
+    QImage image = transparentImage(212, 37, scale);
     QPainter p(&image);
     prepare(p);
     QColor fill = look == Look::Normal ? QColor(0xe8, 0xf1, 0xf6) : look == Look::Hovered ? Qt::white : Palette::sky;
@@ -131,9 +131,9 @@ QImage dropdown(Look look)
 // Colour hint switch: a pill groove, coloured with the hint spectrum when on,
 // dark when off; the grip is a white knob drawn 3 pixels high of its image centre
 // because the window places it 3 below the groove's centre.
-QImage switchGroove(bool on)
+QImage switchGroove(bool on, int scale)
 {
-    QImage image = transparentImage(72, 37);
+    QImage image = transparentImage(72, 37, scale);
     QPainter p(&image);
     prepare(p);
     const QRectF pill(5, 5.5, 62, 26);
@@ -160,9 +160,9 @@ QImage switchGroove(bool on)
     return image;
 }
 
-QImage switchGrip()
+QImage switchGrip(int scale)
 {
-    QImage image = transparentImage(37, 37);
+    QImage image = transparentImage(37, 37, scale);
     QPainter p(&image);
     prepare(p);
     const QPointF c(18.5, 15.5);
@@ -181,9 +181,9 @@ QImage switchGrip()
 }
 
 // Progress strip: a white track with a fine rim; cells are drawn over it by the window.
-QImage timelineStrip()
+QImage timelineStrip(int scale)
 {
-    QImage image = transparentImage(2432, 16);
+    QImage image = transparentImage(2432, 16, scale);
     QPainter p(&image);
     prepare(p);
     const QRectF track(0.5, 0.5, 2431, 15);
@@ -199,9 +199,9 @@ QImage timelineStrip()
 
 // Score and percentage marker: a slate tag whose pointer is at the top; the window
 // turns the score marker upside down above the strip.
-QImage marker()
+QImage marker(int scale)
 {
-    QImage image = transparentImage(48, 24);
+    QImage image = transparentImage(48, 24, scale);
     QPainter p(&image);
     prepare(p);
     QPainterPath tag;
@@ -218,9 +218,9 @@ QImage marker()
 }
 
 // Help page arrows: a slim chevron, light on the help window's slate.
-QImage arrow(bool left, Look look)
+QImage arrow(bool left, Look look, int scale)
 {
-    QImage image = transparentImage(25, 41);
+    QImage image = transparentImage(25, 41, scale);
     QPainter p(&image);
     prepare(p);
     QColor color = look == Look::Normal ? QColor(0xd0, 0xef, 0xff, 170) : look == Look::Hovered ? Qt::white : Palette::steel;
@@ -231,9 +231,9 @@ QImage arrow(bool left, Look look)
     return image;
 }
 
-QImage checkBox(bool ticked)
+QImage checkBox(bool ticked, int scale)
 {
-    QImage image = transparentImage(18, 20);
+    QImage image = transparentImage(18, 20, scale);
     QPainter p(&image);
     prepare(p);
     const QRectF box(1, 2, 16, 16);
@@ -253,7 +253,7 @@ QImage checkBox(bool ticked)
 
 } // namespace
 
-void addChromeArt(ArtworkFiles& files)
+void addChromeArt(ArtworkFiles& files, int scale)
 {
     const struct {
         const char* name;
@@ -261,19 +261,19 @@ void addChromeArt(ArtworkFiles& files)
     } headerButtons[] = {{"help", Glyph::Help}, {"stats", Glyph::Statistics}, {"min", Glyph::Minimise}, {"close", Glyph::Close}};
     for (const auto& button : headerButtons)
         for (const auto& l : looks)
-            files.append({QStringLiteral("btn_%1_%2.png").arg(button.name, l.suffix), headerButton(button.glyph, l.look), {}});
+            files.append({QStringLiteral("btn_%1_%2.png").arg(button.name, l.suffix), headerButton(button.glyph, l.look, scale), {}});
 
     for (const auto& l : looks) {
-        files.append({QStringLiteral("btn_green_%1.png").arg(l.suffix), pillButton(Palette::go, l.look), {}});
-        files.append({QStringLiteral("btn_gray_%1.png").arg(l.suffix), pillButton(QColor(0x5b, 0x69, 0x72), l.look), {}});
-        files.append({QStringLiteral("dropdown_%1.png").arg(l.suffix), dropdown(l.look), {}});
+        files.append({QStringLiteral("btn_green_%1.png").arg(l.suffix), pillButton(Palette::go, l.look, scale), {}});
+        files.append({QStringLiteral("btn_gray_%1.png").arg(l.suffix), pillButton(QColor(0x5b, 0x69, 0x72), l.look, scale), {}});
+        files.append({QStringLiteral("dropdown_%1.png").arg(l.suffix), dropdown(l.look, scale), {}});
     }
 
-    files.append({QStringLiteral("slider_bg_color.png"), switchGroove(true), {}});
-    files.append({QStringLiteral("slider_bg_dark.png"), switchGroove(false), {}});
-    files.append({QStringLiteral("slider_grip.png"), switchGrip(), {}});
-    files.append({QStringLiteral("timelinestrip.png"), timelineStrip(), {}});
-    files.append({QStringLiteral("total_bg.png"), marker(), {}});
+    files.append({QStringLiteral("slider_bg_color.png"), switchGroove(true, scale), {}});
+    files.append({QStringLiteral("slider_bg_dark.png"), switchGroove(false, scale), {}});
+    files.append({QStringLiteral("slider_grip.png"), switchGrip(scale), {}});
+    files.append({QStringLiteral("timelinestrip.png"), timelineStrip(scale), {}});
+    files.append({QStringLiteral("total_bg.png"), marker(scale), {}});
 
     // "nomal" is the name the help window asks for.
     const struct {
@@ -281,9 +281,9 @@ void addChromeArt(ArtworkFiles& files)
         const char* name;
     } arrowLooks[] = {{Look::Normal, "nomal"}, {Look::Hovered, "hover"}, {Look::Pressed, "pressed"}};
     for (const auto& a : arrowLooks) {
-        files.append({QStringLiteral("arrow_left_%1.png").arg(a.name), arrow(true, a.look), {}});
-        files.append({QStringLiteral("arrow_right_%1.png").arg(a.name), arrow(false, a.look), {}});
+        files.append({QStringLiteral("arrow_left_%1.png").arg(a.name), arrow(true, a.look, scale), {}});
+        files.append({QStringLiteral("arrow_right_%1.png").arg(a.name), arrow(false, a.look, scale), {}});
     }
-    files.append({QStringLiteral("checkbox_on.png"), checkBox(true), {}});
-    files.append({QStringLiteral("checkbox_off.png"), checkBox(false), {}});
+    files.append({QStringLiteral("checkbox_on.png"), checkBox(true, scale), {}});
+    files.append({QStringLiteral("checkbox_off.png"), checkBox(false, scale), {}});
 }

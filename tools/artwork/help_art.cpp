@@ -26,9 +26,9 @@ void drawWaves(QPainter& p, QPointF centre, bool right, int count)
     }
 }
 
-QImage aboutPicture()
+QImage aboutPicture(int scale)
 {
-    QImage image = transparentImage(width, height);
+    QImage image = transparentImage(width, height, scale);
     QPainter p(&image);
     prepare(p);
     const QPointF c(400, 100);
@@ -39,9 +39,9 @@ QImage aboutPicture()
 }
 
 // A rising stair of the twelve notes: the reached ones lit, the goal at the top.
-QImage pitchPicture()
+QImage pitchPicture(int scale)
 {
-    QImage image = transparentImage(width, height);
+    QImage image = transparentImage(width, height, scale);
     QPainter p(&image);
     prepare(p);
     const qreal stepWidth = 46, gapWidth = 8, left = 56, base = 186;
@@ -72,9 +72,9 @@ QImage pitchPicture()
 }
 
 // The twelve hint colours as notes on a gentle arc.
-QImage colorHintPicture()
+QImage colorHintPicture(int scale)
 {
-    QImage image = transparentImage(width, height);
+    QImage image = transparentImage(width, height, scale);
     QPainter p(&image);
     prepare(p);
     const QFont font = uiFont(22, QFont::Bold);
@@ -95,9 +95,9 @@ QImage colorHintPicture()
 }
 
 // A keyboard with the answered key lit, and a MIDI plug feeding it.
-QImage midiPicture()
+QImage midiPicture(int scale)
 {
-    QImage image = transparentImage(width, height);
+    QImage image = transparentImage(width, height, scale);
     QPainter p(&image);
     prepare(p);
     const qreal left = 250, top = 40, whiteWidth = 30, whiteHeight = 130;
@@ -144,10 +144,10 @@ QImage midiPicture()
 
 } // namespace
 
-void addHelpArt(ArtworkFiles& files)
+void addHelpArt(ArtworkFiles& files, int scale)
 {
-    files.append({QStringLiteral("wizard_pic_about.png"), aboutPicture(), {}});
-    files.append({QStringLiteral("wizard_pic_pitch.png"), pitchPicture(), {}});
-    files.append({QStringLiteral("wizard_pic_colorhint.png"), colorHintPicture(), {}});
-    files.append({QStringLiteral("wizard_pic_midi.png"), midiPicture(), {}});
+    files.append({QStringLiteral("wizard_pic_about.png"), aboutPicture(scale), {}});
+    files.append({QStringLiteral("wizard_pic_pitch.png"), pitchPicture(scale), {}});
+    files.append({QStringLiteral("wizard_pic_colorhint.png"), colorHintPicture(scale), {}});
+    files.append({QStringLiteral("wizard_pic_midi.png"), midiPicture(scale), {}});
 }

@@ -58,9 +58,9 @@ void drawEmblem(QPainter& p)
     p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Perfect\npitch"));
 }
 
-QImage levelPicture(int level)
+QImage levelPicture(int level, int scale)
 {
-    QImage image = transparentImage(pictureWidth, pictureHeight);
+    QImage image = transparentImage(pictureWidth, pictureHeight, scale);
     QPainter p(&image);
     prepare(p);
     const qreal segment = qreal(pictureWidth - emblemWidth) / noteCount;
@@ -99,8 +99,8 @@ QImage levelPicture(int level)
 
 } // namespace
 
-void addLevelArt(ArtworkFiles& files)
+void addLevelArt(ArtworkFiles& files, int scale)
 {
     for (int level = 1; level <= noteCount; ++level)
-        files.append({QStringLiteral("level%1.png").arg(level), levelPicture(level), {}});
+        files.append({QStringLiteral("level%1.png").arg(level), levelPicture(level, scale), {}});
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QTextStream>
 
 #include <cstdio>
@@ -26,33 +27,41 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    ArtworkFiles files;
-    addBrandArt(files);
-    addChromeArt(files);
-    addLevelArt(files);
-    addSpeakerArt(files);
-    addHelpArt(files);
-
-    QStringList resources;
-    for (const ArtworkFile& file : files) {
-        const QString path = out.filePath(file.path);
-        QDir().mkpath(QFileInfo(path).path());
-        bool saved = false;
-        if (!file.image.isNull()) {
-            saved = file.image.save(path, "PNG");
-            // Only the window's pictures and one icon size go into the program.
-            if (!file.path.startsWith(QLatin1String("icons/")) || file.path == QLatin1String("icons/ovelune_256.png"))
-                resources << file.path;
-        } else {
-            QFile f(path);
-            saved = f.open(QIODevice::WriteOnly) && f.write(file.bytes) == file.bytes.size();
-        }
-        if (!saved) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
+    // Every picture of the window also as NAME@2x.png and NAME@3x.png beside NAME.png: Qt Quick's
+    // Image takes them by itself where the window's device pixel ratio asks for more pixels.
+    QStringList resources;                // the 1x pictures in drawing order
+    QHash<QString, QStringList> variants; // their @2x and @3x files
+    int written = 0;
+    for (int scale = 1; scale <= 3; ++scale) {
+        ArtworkFiles files;
+        addBrandArt(files, scale);
+        addChromeArt(files, scale);
+        addLevelArt(files, scale);
+        addSpeakerArt(files, scale);
+        addHelpArt(files, scale);
+        for (ArtworkFile& file : files) {
+            const QString onePath = file.path;
+            if (scale > 1)
+                file.path.insert(file.path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+            const QString path = out.filePath(file.path);
+            QDir().mkpath(QFileInfo(path).path());
+            bool saved = false;
+            if (!file.image.isNull()) {
+                saved = file.image.save(path, "PNG");
+                // Only the window's pictures and one icon size go into the program.
+                if (!file.path.startsWith(QLatin1String("icons/")) || file.path == QLatin1String("icons/ovelune_256.png"))
+                    (scale == 1 ? resources : variants[onePath]) << file.path;
+            } else {
+                QFile f(path);
+                saved = f.open(QIODevice::WriteOnly) && f.write(file.bytes) == file.bytes.size();
+            }
+            if (!saved) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                return 1;
+            }
+            ++written;
         }
     }
-
     QFile qrc(out.filePath(QStringLiteral("artwork.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(qrc.fileName()));
@@ -61,8 +70,9 @@ int main(int argc, char* argv[])
     QTextStream s(&qrc);
     s << "<!-- Written by tools/artwork; regenerate rather than edit. -->\n<RCC>\n    <qresource prefix=\"/res\">\n";
     for (const QString& r : resources)
-        s << "        <file>" << r << "</file>\n";
+        for (const QString& file : QStringList(r) + variants.value(r))
+            s << "        <file>" << file << "</file>\n";
     s << "    </qresource>\n</RCC>\n";
-    std::printf("%d files written to %s\n", int(files.size()), qPrintable(out.absolutePath()));
+    std::printf("%d files written to %s\n", written, qPrintable(out.absolutePath()));
     return 0;
 }

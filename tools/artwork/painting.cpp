@@ -6,9 +6,10 @@
 
 #include "palette.h"
 
-QImage transparentImage(int width, int height)
+QImage transparentImage(int width, int height, int scale)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }
@@ -25,7 +26,7 @@ QFont uiFont(qreal pixelSize, int weight)
     QFont font(QStringLiteral("Nimbus Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(qRound(pixelSize));
-    font.setWeight(weight);
+    font.setWeight(QFont::Weight(weight));
     return font;
 }
 

@@ -8,7 +8,9 @@
 
 // Small drawing helpers shared by the picture makers.
 
-QImage transparentImage(int width, int height);
+// A clear picture of `width` x `height` logical pixels with `scale` image pixels to each:
+// a painter on it draws in logical pixels, so one drawing serves the 1x, 2x and 3x files.
+QImage transparentImage(int width, int height, int scale);
 
 // A painter with antialiasing for shapes, text and scaled pictures.
 void prepare(QPainter& painter);

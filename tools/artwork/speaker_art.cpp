@@ -9,9 +9,9 @@ namespace {
 // A white disc with a speaker: sending sound waves while the note plays, asking
 // with a question mark while the answer is awaited. The window's own white rings
 // grow out of the same centre.
-QImage speaker(bool waiting)
+QImage speaker(bool waiting, int scale)
 {
-    QImage image = transparentImage(243, 243);
+    QImage image = transparentImage(243, 243, scale);
     QPainter p(&image);
     prepare(p);
     const QPointF c(121.5, 121.5);
@@ -63,8 +63,8 @@ QImage speaker(bool waiting)
 
 } // namespace
 
-void addSpeakerArt(ArtworkFiles& files)
+void addSpeakerArt(ArtworkFiles& files, int scale)
 {
-    files.append({QStringLiteral("speaker.png"), speaker(false), {}});
-    files.append({QStringLiteral("waitingspeaker.png"), speaker(true), {}});
+    files.append({QStringLiteral("speaker.png"), speaker(false, scale), {}});
+    files.append({QStringLiteral("waitingspeaker.png"), speaker(true, scale), {}});
 }

@@ -35,9 +35,25 @@ QRegion whiteKeyRegion(const KeyImageShape& shape)
     return region.united(QRect(0, NotchRows, WhiteKeyWidth, WhiteKeyHeight - NotchRows));
 }
 
-QImage paintWhiteKey(const KeyImageShape& shape, const KeyStateColours& c)
+// A `scale` times larger image whose painter draws in the 1x pixel grid: integral rectangles
+// stay whole pixel blocks, while the gradients get `scale` times finer steps.
+QImage scaledImage(int width, int height, int scale)
 {
-    QImage image(WhiteKeyWidth, WhiteKeyHeight, QImage::Format_ARGB32);
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+// One pixel wide column, as an aliased line would draw it at 1x, but whole at every scale
+// (a scaled 1-pixel pen straddles two image pixels).
+void column(QPainter& p, int x, int top, int bottom, const QColor& colour)
+{
+    p.fillRect(QRect(x, top, 1, bottom - top + 1), colour);
+}
+
+QImage paintWhiteKey(const KeyImageShape& shape, const KeyStateColours& c, int scale)
+{
+    QImage image = scaledImage(WhiteKeyWidth, WhiteKeyHeight, scale);
     image.fill(Qt::transparent);
     QPainter p(&image);
     // No antialiasing anywhere: every pixel must end fully opaque or fully transparent.
@@ -74,12 +90,12 @@ QImage paintWhiteKey(const KeyImageShape& shape, const KeyStateColours& c)
                    blackShadow);
 
     // Bevel: bright left edge, dark right edge that separates the key from the next one.
-    p.setPen(mix(c.whiteTop, QColor(255, 255, 255), 0.3));
-    p.drawLine(shape.firstColumn, 0, shape.firstColumn, NotchRows - 1);
-    p.drawLine(0, NotchRows, 0, WhiteKeyHeight - 1);
-    p.setPen(darkerBy(c.whiteBottom, 55));
-    p.drawLine(shape.lastColumn, 0, shape.lastColumn, NotchRows - 1);
-    p.drawLine(WhiteKeyWidth - 1, NotchRows, WhiteKeyWidth - 1, WhiteKeyHeight - 1);
+    const QColor bright = mix(c.whiteTop, QColor(255, 255, 255), 0.3);
+    column(p, shape.firstColumn, 0, NotchRows - 1, bright);
+    column(p, 0, NotchRows, WhiteKeyHeight - 1, bright);
+    const QColor dark = darkerBy(c.whiteBottom, 55);
+    column(p, shape.lastColumn, 0, NotchRows - 1, dark);
+    column(p, WhiteKeyWidth - 1, NotchRows, WhiteKeyHeight - 1, dark);
 
     // The rounded front lip, then the two-row navy outline along the bottom.
     QLinearGradient lip(0, WhiteKeyHeight - 12, 0, WhiteKeyHeight - 2);
@@ -90,9 +106,9 @@ QImage paintWhiteKey(const KeyImageShape& shape, const KeyStateColours& c)
     return image;
 }
 
-QImage paintBlackKey(const KeyStateColours& c)
+QImage paintBlackKey(const KeyStateColours& c, int scale)
 {
-    QImage image(BlackKeyWidth, BlackKeyHeight, QImage::Format_ARGB32);
+    QImage image = scaledImage(BlackKeyWidth, BlackKeyHeight, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
     image.fill(c.blackBorder);
@@ -107,10 +123,8 @@ QImage paintBlackKey(const KeyStateColours& c)
     p.fillRect(inner, body);
 
     // Bevelled sides and the sloped front end of the key.
-    p.setPen(mix(c.black, white, 0.12));
-    p.drawLine(2, 0, 2, BlackKeyHeight - 12);
-    p.setPen(mix(c.black, black, 0.15));
-    p.drawLine(BlackKeyWidth - 3, 0, BlackKeyWidth - 3, BlackKeyHeight - 12);
+    column(p, 2, 0, BlackKeyHeight - 12, mix(c.black, white, 0.12));
+    column(p, BlackKeyWidth - 3, 0, BlackKeyHeight - 12, mix(c.black, black, 0.15));
     QLinearGradient front(0, BlackKeyHeight - 11, 0, BlackKeyHeight - 1);
     front.setColorAt(0, mix(c.black, white, 0.22));
     front.setColorAt(1, mix(c.black, white, 0.08));
@@ -154,17 +168,18 @@ QVector<KeyImageShape> keyShapes(const KeyStateColours& state)
     };
 }
 
-QImage paintKey(const KeyImageShape& shape, const KeyStateColours& colours)
+QImage paintKey(const KeyImageShape& shape, const KeyStateColours& colours, int scale)
 {
-    return shape.white ? paintWhiteKey(shape, colours) : paintBlackKey(colours);
+    return shape.white ? paintWhiteKey(shape, colours, scale) : paintBlackKey(colours, scale);
 }
 
 QString checkAlpha(const QImage& image, const KeyImageShape& shape)
 {
+    const int scale = qRound(image.devicePixelRatio());
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const bool opaque = !shape.white || y >= NotchRows
-                || (x >= shape.firstColumn && x <= shape.lastColumn);
+            const bool opaque = !shape.white || y / scale >= NotchRows
+                || (x / scale >= shape.firstColumn && x / scale <= shape.lastColumn);
             const int alpha = qAlpha(image.pixel(x, y));
             if (alpha != (opaque ? 255 : 0))
                 return QString("%1: alpha %2 at (%3, %4)").arg(shape.name).arg(alpha).arg(x).arg(y);

@@ -36,7 +36,9 @@ QVector<KeyStateColours> keyStates();
 // The 14 key images by image index; `state` adjusts the few state-specific shapes.
 QVector<KeyImageShape> keyShapes(const KeyStateColours& state);
 
-QImage paintKey(const KeyImageShape& shape, const KeyStateColours& colours);
+// Drawn with `scale` (1, 2 or 3) image pixels to each pixel of the native key grid.
+QImage paintKey(const KeyImageShape& shape, const KeyStateColours& colours, int scale);
 
-// Empty when `image` keeps its shape's alpha rule (0 outside, 255 inside), else why not.
+// Empty when `image` (of any scale) keeps its shape's alpha rule (0 outside, 255 inside),
+// else why not.
 QString checkAlpha(const QImage& image, const KeyImageShape& shape);

@@ -1,4 +1,5 @@
-// Draws the keyboard's 84 key images (6 states x 14 keys) and their resource list:
+// Draws the keyboard's 84 key images (6 states x 14 keys), each at 1x, 2x and 3x, and their
+// resource list:
 //   ovelune_keyimages <output dir, normally res/GKC>
 #include "key_image_painter.h"
 
@@ -26,19 +27,25 @@ int main(int argc, char** argv)
             return 1;
         }
         for (const KeyImageShape& shape : keyShapes(state)) {
-            const QImage image = paintKey(shape, state);
-            const QString problem = checkAlpha(image, shape);
-            if (!problem.isEmpty()) {
-                std::fprintf(stderr, "%s/%s\n", qPrintable(state.directory), qPrintable(problem));
-                return 1;
+            // NAME.png at the native size, NAME@2x.png and NAME@3x.png for the keyboard drawn
+            // on that many device pixels per native pixel.
+            for (int scale = 1; scale <= 3; ++scale) {
+                const QImage image = paintKey(shape, state, scale);
+                const QString problem = checkAlpha(image, shape);
+                if (!problem.isEmpty()) {
+                    std::fprintf(stderr, "%s/%s at %dx\n", qPrintable(state.directory),
+                                 qPrintable(problem), scale);
+                    return 1;
+                }
+                const QString file = state.directory + '/' + shape.name
+                    + (state.plainNames ? QString() : '_' + state.directory)
+                    + (scale > 1 ? QString("@%1x").arg(scale) : QString()) + ".png";
+                if (!image.save(out.filePath(file), "PNG")) {
+                    std::fprintf(stderr, "cannot write %s\n", qPrintable(out.filePath(file)));
+                    return 1;
+                }
+                files << file;
             }
-            const QString file = state.directory + '/' + shape.name
-                + (state.plainNames ? QString() : '_' + state.directory) + ".png";
-            if (!image.save(out.filePath(file), "PNG")) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(out.filePath(file)));
-                return 1;
-            }
-            files << file;
         }
     }
 
