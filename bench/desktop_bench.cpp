@@ -6,9 +6,13 @@
 //  - Idle cost: CPU time of the whole program over a while with the window open, no session.
 //  - A whole level-12 session answered by clicking keys: CPU time during it, and the
 //    resident set at its end, against the bare view's.
+//  - With --before-program and --before-bare (another build of the program and its bare
+//    view, e.g. an older Qt's): that program's start-up, floor and idle cost as well, each
+//    round starting the two builds alternately, the same figures with ids "before-...".
 //
 //   desktop_bench --program PATH --bare PATH [--minuet PATH] [--startup-runs N]
 //                 [--idle-seconds S] [--no-session]
+//                 [--before-program PATH --before-bare PATH]
 #include "figure_report.h"
 #include "samples.h"
 
@@ -130,6 +134,7 @@ public:
         const QString dir = scratch.filePath(QStringLiteral("config-%1").arg(++configs));
         QDir().mkpath(dir);
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir);
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir + QStringLiteral("/data")); // the practice history
         return dir;
     }
 
@@ -307,60 +312,115 @@ QString Option(const QStringList& args, const QString& name, const QString& fall
     return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : fallback;
 }
 
+// One build: the program and its bare view. Its figures' ids and labels carry `id` and
+// `label` in front ("" for ours, "before-" and "Before: " for the other build).
+struct Build
+{
+    QString program;
+    QString bare;
+    QByteArray id;
+    QByteArray label;
+
+    void Info(const char* figure, const char* text, double value, const char* unit) const
+    {
+        ReportInfo((id + figure).constData(), (label + text).constData(), value, unit);
+    }
+};
+
+// The scene graph the program picks here (src/app/scene_graph_choice.cpp): the software one
+// where there is no GPU.
+bool ProgramDrawsInSoftware()
+{
+    if (!qEnvironmentVariableIsEmpty("LIBGL_ALWAYS_SOFTWARE"))
+        return true;
+    return QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("renderD*")}, QDir::System).isEmpty();
+}
+
 struct Floors
 {
     double rss = 0.0;         // the bare view as Qt draws it by default here
     double softwareRss = 0.0; // the bare view with the software scene graph
 };
 
-// Starts of the bare view, the program and Minuet, one after the other, `runs` times after a
-// discarded warm-up round. Returns the bare view's median resident sets.
-Floors MeasureStartUp(Desktop& desktop, const QString& program, const QString& bare, const QString& minuet, int runs)
+// One round of `build`: its bare view drawn by Qt's default (when `withDefault`) and by the
+// software scene graph, then its program; each with a fresh store.
+void StartRound(Desktop& desktop, const Build& build, bool counted, bool withDefault, Samples& bareRss,
+                Samples& bareSoftwareRss)
 {
-    Samples bareRss, bareSoftwareRss;
+    double bareMs = 0.0;
+    double bareSoftwareMs = 0.0;
+    if (withDefault) {
+        desktop.FreshConfig();
+        Launch launch(desktop.env, build.bare);
+        if (!launch.WaitStarted(false))
+            Fail(QStringLiteral("the bare view drew no frame"));
+        bareMs = launch.firstFrameMs;
+        QThread::msleep(1500);
+        if (counted) {
+            bareRss.Add(ResidentMegabytes(launch.Pid()));
+            build.Info("bare-start", "Bare QQuickView: exec to first frame", bareMs, "ms");
+        }
+    }
+    {
+        // The same floor drawn by the software scene graph, which the program picks on a
+        // machine without a GPU: the fairer comparison of what is ours.
+        desktop.FreshConfig();
+        QProcessEnvironment env = desktop.env;
+        env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+        Launch launch(env, build.bare);
+        if (!launch.WaitStarted(false))
+            Fail(QStringLiteral("the software-drawn bare view drew no frame"));
+        bareSoftwareMs = launch.firstFrameMs;
+        if (counted) {
+            build.Info("bare-sw-start", "Bare QQuickView, software scene graph: first frame", bareSoftwareMs, "ms");
+            QThread::msleep(1500);
+            bareSoftwareRss.Add(ResidentMegabytes(launch.Pid()));
+        }
+    }
+    desktop.FreshConfig();
+    Launch launch(desktop.env, build.program);
+    if (!launch.WaitStarted(true))
+        Fail(QStringLiteral("%1 drew no frame or its synthesizer never got ready").arg(build.program));
+    if (!counted)
+        return;
+    // The floor of the same scene graph as the program's.
+    const bool software = ProgramDrawsInSoftware();
+    const double floorMs = software ? bareSoftwareMs : bareMs;
+    if (build.id.isEmpty()) {
+        ReportFigure("start", "Start-up: exec to first frame (fresh store)", launch.firstFrameMs, "ms", "<=", 250.0);
+        ReportFigure("start-ratio", "Start-up: ratio to the bare QQuickView of the same scene graph",
+                     launch.firstFrameMs / floorMs, "x", "<=", 2.0);
+        ReportFigure("synth-ready", "Synthesizer ready, ms before the first frame", launch.firstFrameMs - launch.synthReadyMs,
+                     "ms", ">=", 0.0);
+        ReportFigure("synth-audible", "Synthesizer has its soundfont (1 = yes)", launch.audible ? 1 : 0, "", ">=", 1.0);
+    } else {
+        // The other build's figures only inform: its targets are not ours to meet.
+        build.Info("start", "Start-up: exec to first frame (fresh store)", launch.firstFrameMs, "ms");
+        build.Info("start-ratio", "Start-up: ratio to the bare QQuickView of the same scene graph",
+                   launch.firstFrameMs / floorMs, "x");
+        build.Info("synth-ready", "Synthesizer ready, ms before the first frame", launch.firstFrameMs - launch.synthReadyMs,
+                   "ms");
+    }
+    std::fprintf(stderr, "desktop_bench: %sfirst frame %.1f ms (bare view %.1f ms, %s), synthesizer ready %.1f ms (driver %s)\n",
+                 build.label.constData(), launch.firstFrameMs, floorMs, software ? "software" : "default",
+                 launch.synthReadyMs, qPrintable(launch.driver));
+}
+
+// Starts of the bare view, the program and Minuet, one after the other, `runs` times after a
+// discarded warm-up round; with a second build, its bare view and program too, the two
+// builds taking turns to go first. Returns our bare view's median resident sets.
+Floors MeasureStartUp(Desktop& desktop, const Build& ours, const Build* before, const QString& minuet, int runs)
+{
+    Samples bareRss, bareSoftwareRss, beforeBareRss, beforeBareSoftwareRss;
+    // The other build's bare view drawn by Qt's default only where the program draws so.
+    const bool beforeDefault = !ProgramDrawsInSoftware();
     for (int run = -1; run < runs; ++run) {
         const bool counted = run >= 0;
-        desktop.FreshConfig();
-        double bareMs = 0.0;
-        {
-            Launch launch(desktop.env, bare);
-            if (!launch.WaitStarted(false))
-                Fail(QStringLiteral("the bare view drew no frame"));
-            bareMs = launch.firstFrameMs;
-            QThread::msleep(1500);
-            if (counted) {
-                bareRss.Add(ResidentMegabytes(launch.Pid()));
-                ReportInfo("bare-start", "Bare QQuickView: exec to first frame", bareMs, "ms");
-            }
-        }
-        desktop.FreshConfig();
-        if (counted) {
-            // The same floor drawn by the software scene graph, which the program picks on a
-            // machine without a GPU: the fairer comparison of what is ours.
-            QProcessEnvironment env = desktop.env;
-            env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
-            Launch launch(env, bare);
-            if (launch.WaitStarted(false)) {
-                ReportInfo("bare-sw-start", "Bare QQuickView, software scene graph: first frame", launch.firstFrameMs, "ms");
-                QThread::msleep(1500);
-                bareSoftwareRss.Add(ResidentMegabytes(launch.Pid()));
-            }
-        }
-        desktop.FreshConfig();
-        {
-            Launch launch(desktop.env, program);
-            if (!launch.WaitStarted(true))
-                Fail(QStringLiteral("the program drew no frame or its synthesizer never got ready"));
-            if (counted) {
-                ReportFigure("start", "Start-up: exec to first frame (fresh store)", launch.firstFrameMs, "ms", "<=", 250.0);
-                ReportInfo("start-ratio", "Start-up: ratio to the bare QQuickView", launch.firstFrameMs / bareMs, "x");
-                ReportFigure("synth-ready", "Synthesizer ready, ms before the first frame",
-                             launch.firstFrameMs - launch.synthReadyMs, "ms", ">=", 0.0);
-                ReportFigure("synth-audible", "Synthesizer has its soundfont (1 = yes)", launch.audible ? 1 : 0, "", ">=", 1.0);
-                std::fprintf(stderr, "desktop_bench: first frame %.1f ms, synthesizer ready %.1f ms (driver %s)\n",
-                             launch.firstFrameMs, launch.synthReadyMs, qPrintable(launch.driver));
-            }
-        }
+        if (before && run % 2 != 0)
+            StartRound(desktop, *before, counted, beforeDefault, beforeBareRss, beforeBareSoftwareRss);
+        StartRound(desktop, ours, counted, true, bareRss, bareSoftwareRss);
+        if (before && run % 2 == 0)
+            StartRound(desktop, *before, counted, beforeDefault, beforeBareRss, beforeBareSoftwareRss);
         if (!minuet.isEmpty()) {
             desktop.FreshConfig();
             QProcessEnvironment env = desktop.env;
@@ -375,10 +435,16 @@ Floors MeasureStartUp(Desktop& desktop, const QString& program, const QString& b
     }
     ReportInfo("bare-rss", "Bare QQuickView: resident set", bareRss.Median(), "MB");
     ReportInfo("bare-sw-rss", "Bare QQuickView, software scene graph: resident set", bareSoftwareRss.Median(), "MB");
+    if (before)
+        before->Info("bare-sw-rss", "Bare QQuickView, software scene graph: resident set", beforeBareSoftwareRss.Median(),
+                     "MB");
     return {bareRss.Median(), bareSoftwareRss.Median()};
 }
 
-void MeasureIdleAndSession(Desktop& desktop, const QString& program, const Floors& floors, int idleSeconds)
+// The program of `build` with a store at level 12, its window open and no session: its CPU
+// time over `idleSeconds` and its resident set. For ours (`floors` given) and `withSession`,
+// then a whole level-12 session answered by clicking keys.
+void MeasureIdleAndSession(Desktop& desktop, const Build& build, const Floors* floors, int idleSeconds, bool withSession)
 {
     const QString config = desktop.FreshConfig();
     {
@@ -386,9 +452,9 @@ void MeasureIdleAndSession(Desktop& desktop, const QString& program, const Floor
         seed.setValue(QStringLiteral("GlobalSetting/MaturityLevel"), 12);
         seed.setValue(QStringLiteral("GlobalSetting/ShowHelpOnStartup"), false);
     }
-    Launch launch(desktop.env, program);
+    Launch launch(desktop.env, build.program);
     if (!launch.WaitStarted(true))
-        Fail(QStringLiteral("the program did not start"));
+        Fail(QStringLiteral("%1 did not start").arg(build.program));
     Window window;
     if (!FindMaximisedWindow(desktop.env, launch.Pid(), window))
         Fail(QStringLiteral("the program's window was not maximised"));
@@ -397,9 +463,17 @@ void MeasureIdleAndSession(Desktop& desktop, const QString& program, const Floor
     const double idleStart = CpuSeconds(launch.Pid());
     QThread::sleep(static_cast<unsigned long>(idleSeconds));
     const double idleCpu = CpuSeconds(launch.Pid()) - idleStart;
+    const double idleRss = ResidentMegabytes(launch.Pid());
+    if (!floors) {
+        build.Info("idle-cpu", "Idle (window open, no session): CPU of one core", 100.0 * idleCpu / idleSeconds, "%");
+        build.Info("idle-rss", "Resident set while idle, before a session", idleRss, "MB");
+        return;
+    }
     ReportFigure("idle-cpu", "Idle (window open, no session): CPU of one core", 100.0 * idleCpu / idleSeconds, "%", "<=",
                  0.5);
-    ReportInfo("idle-rss", "Resident set while idle, before a session", ResidentMegabytes(launch.Pid()), "MB");
+    ReportInfo("idle-rss", "Resident set while idle, before a session", idleRss, "MB");
+    if (!withSession)
+        return;
 
     QElapsedTimer sessionClock;
     sessionClock.start();
@@ -442,9 +516,9 @@ void MeasureIdleAndSession(Desktop& desktop, const QString& program, const Floor
     ReportFigure("session-cpu", "Level-12 session: CPU of one core", 100.0 * sessionCpu / sessionSeconds, "%", "<=", 10.0);
     ReportInfo("session-rss", "Resident set after a level-12 session", sessionRss, "MB");
     ReportFigure("session-rss-over-bare", "Resident set after the session, above the bare QQuickView",
-                 sessionRss - floors.rss, "MB", "<=", 40.0);
+                 sessionRss - floors->rss, "MB", "<=", 40.0);
     ReportInfo("session-rss-over-sw", "Resident set after the session, above the software-drawn bare view",
-               sessionRss - floors.softwareRss, "MB");
+               sessionRss - floors->softwareRss, "MB");
     std::fprintf(stderr, "desktop_bench: session of %d answers in %.0f s, level now %d\n", LevelTwelveQuestions,
                  sessionSeconds, ReadStore(config).level);
 }
@@ -455,11 +529,13 @@ int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     const QStringList args = application.arguments();
-    const QString program = Option(args, QStringLiteral("--program"));
-    const QString bare = Option(args, QStringLiteral("--bare"));
-    if (program.isEmpty() || bare.isEmpty())
+    const Build ours{Option(args, QStringLiteral("--program")), Option(args, QStringLiteral("--bare")), {}, {}};
+    const Build before{Option(args, QStringLiteral("--before-program")), Option(args, QStringLiteral("--before-bare")),
+                       "before-", "Before: "};
+    if (ours.program.isEmpty() || ours.bare.isEmpty() || before.program.isEmpty() != before.bare.isEmpty())
         Fail(QStringLiteral("usage: desktop_bench --program PATH --bare PATH [--minuet PATH] [--startup-runs N] "
-                            "[--idle-seconds S] [--no-session]"));
+                            "[--idle-seconds S] [--no-session] [--before-program PATH --before-bare PATH]"));
+    const bool withBefore = !before.program.isEmpty();
     QString minuet = Option(args, QStringLiteral("--minuet"));
     if (!minuet.isEmpty() && !QFile::exists(minuet)) {
         std::fprintf(stderr, "desktop_bench: %s is not installed; no Minuet reference\n", qPrintable(minuet));
@@ -470,8 +546,9 @@ int main(int argc, char** argv)
 
     Desktop desktop;
     desktop.Start();
-    const Floors floors = MeasureStartUp(desktop, program, bare, minuet, runs);
-    if (!args.contains(QStringLiteral("--no-session")))
-        MeasureIdleAndSession(desktop, program, floors, idleSeconds);
+    const Floors floors = MeasureStartUp(desktop, ours, withBefore ? &before : nullptr, minuet, runs);
+    if (withBefore)
+        MeasureIdleAndSession(desktop, before, nullptr, idleSeconds, false);
+    MeasureIdleAndSession(desktop, ours, &floors, idleSeconds, !args.contains(QStringLiteral("--no-session")));
     return 0;
 }
