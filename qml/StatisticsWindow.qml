@@ -52,7 +52,7 @@ Rectangle {
             if (i % 13 !== 0) // off the diagonal
                 most = Math.max(most, figures.confusion[i])
         confusionMax = most
-        problemText.text = figures.problem || ""
+        problemText.text = figures.readError || figures.problem || ""
         if (empty)
             return
         fillSessions()
@@ -187,7 +187,7 @@ Rectangle {
         objectName: "statsEmpty"
         anchors.centerIn: parent
         width: parent.width - 200
-        visible: stats.empty
+        visible: stats.empty && !stats.figures.readError
         text: "Nothing practised yet in this time. Answer a few questions: your level and score per "
               + "session, how often you are right on each note and in each octave, the notes you take "
               + "for others, how quickly you answer and how long you practise each day will appear here."

@@ -410,8 +410,15 @@ QVariantMap Application::Statistics(int days)
     history->Flush();
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     const qint64 since = days > 0 ? now - qint64(days) * 86400000 : 0;
-    QVariantMap figures = HistoryStats::Compute(HistoryStore::ReadAnswers(history->Path(), since),
-                                                HistoryStore::ReadSessions(history->Path(), since), now, days);
+    QString readError;
+    const std::vector<HistoryAnswer> answers = HistoryStore::ReadAnswers(history->Path(), since, &readError);
+    const std::vector<HistorySession> sessions = HistoryStore::ReadSessions(history->Path(), since, &readError);
+    QVariantMap figures = HistoryStats::Compute(answers, sessions, now, days);
+    // What cannot be read now is said as such, never shown as nothing practised.
+    if (!readError.isEmpty())
+        figures.insert(QStringLiteral("readError"),
+                       tr("Your practice history cannot be read now (%1). Nothing is lost: try again in a moment.")
+                           .arg(readError));
     figures.insert(QStringLiteral("problem"), history->Problem());
     return figures;
 }

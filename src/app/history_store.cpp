@@ -28,11 +28,16 @@ const char* const CsvHeader =
     "time,level,session,question,asked,asked_name,answered,answered_name,right,input,response_ms,instrument\n";
 const qint64 DayMs = 86400000;
 
-// SQLite's primary result codes that mean the file itself is unusable, so a fresh one is
-// the way on.
-const int SqliteReadOnly = 8;
+// SQLite's primary result codes that mean the file itself is damaged, so a fresh one is
+// the way on. Every other failure (a lock held elsewhere, a full disk, an input/output
+// error, a file made read-only) passes, and the file is kept.
 const int SqliteCorrupt = 11;
 const int SqliteNotADatabase = 26;
+
+bool IsDamage(int code)
+{
+    return code == SqliteCorrupt || code == SqliteNotADatabase;
+}
 
 std::atomic<unsigned int> connectionCounter{0};
 
@@ -196,20 +201,31 @@ void HistoryStore::Run()
 {
     Open();
     std::unique_lock<std::mutex> lock(queueLock);
+    const auto ready = [this] { return !queued.empty() || stopping; };
     for (;;) {
-        queueChanged.wait(lock, [this] { return !queued.empty() || stopping; });
-        if (queued.empty())
-            break; // stopping, and everything is written
+        // Held items are tried again now and then, also when nothing new comes.
+        if (held.empty())
+            queueChanged.wait(lock, ready);
+        else
+            queueChanged.wait_for(lock, std::chrono::milliseconds(RetryMs), ready);
         std::vector<Item> batch;
         batch.swap(queued);
         const quint64 upto = queuedCount;
+        const bool last = stopping;
         lock.unlock();
-        Write(batch);
+        if (!batch.empty() || !held.empty())
+            Write(std::move(batch));
         lock.lock();
         doneCount = upto;
         written.notify_all();
+        if (last && queued.empty())
+            break;
     }
     lock.unlock();
+    if (!held.empty())
+        std::fprintf(stderr, "Ovelune: %zu answers could still not be added to the practice history %s when "
+                             "Ovelune closed; they are lost.\n",
+                     held.size(), qPrintable(Native(path)));
     CloseConnection();
 }
 
@@ -224,33 +240,44 @@ void HistoryStore::Open()
                    .arg(Native(path), Native(folder)));
         return;
     }
-    QString reason;
     if (info.isDir()) {
-        reason = QStringLiteral("it is a folder");
-    } else {
-        const bool existed = info.exists();
-        const Opening opening = OpenConnection(&reason);
-        if (opening == Opening::Ready) {
-            recording = true;
-            return;
-        }
-        CloseConnection();
-        if (opening == Opening::Newer) {
-            Report(QStringLiteral("Ovelune: the practice history %1 was written by a newer Ovelune (its version is "
-                                  "%2, this one knows up to %3). It is left as it is, and answers are not recorded.")
-                       .arg(Native(path), reason)
-                       .arg(SchemaVersion));
-            return;
-        }
-        if (!existed) {
-            Report(QStringLiteral("Ovelune: the practice history %1 cannot be created (%2). Make sure %3 is a folder "
-                                  "you can write to (or set XDG_DATA_HOME to one); until then training goes on but "
-                                  "answers are not recorded.")
-                       .arg(Native(path), reason, Native(folder)));
-            return;
-        }
+        recording = MoveAside(QStringLiteral("it is a folder"));
+        return;
     }
-    recording = MoveAside(reason);
+    QString reason;
+    if (Reopen(&reason))
+        return;
+    if (retryOpening)
+        Report(QStringLiteral("Ovelune: the practice history %1 cannot be opened for now (%2). It is kept as it is: "
+                              "your answers wait and are added to it as soon as it can be opened again.")
+                   .arg(Native(path), reason),
+               true);
+}
+
+bool HistoryStore::Reopen(QString* reason)
+{
+    const bool existed = QFileInfo::exists(path);
+    const Opening opening = OpenConnection(reason);
+    if (opening == Opening::Ready) {
+        recording = true;
+        retryOpening = false;
+        return true;
+    }
+    CloseConnection();
+    retryOpening = false;
+    if (opening == Opening::Newer) {
+        Report(QStringLiteral("Ovelune: the practice history %1 was written by a newer Ovelune (its version is "
+                              "%2, this one knows up to %3). It is left as it is, and answers are not recorded.")
+                   .arg(Native(path), *reason)
+                   .arg(SchemaVersion));
+        return false;
+    }
+    if (opening == Opening::Damaged && existed) {
+        recording = MoveAside(*reason);
+        return recording;
+    }
+    retryOpening = true;
+    return false;
 }
 
 HistoryStore::Opening HistoryStore::OpenConnection(QString* reason)
@@ -259,24 +286,25 @@ HistoryStore::Opening HistoryStore::OpenConnection(QString* reason)
     database->setDatabaseName(path);
     if (!database->open()) {
         *reason = ErrorText(database->lastError());
-        return Opening::Failed;
+        return IsDamage(ErrorCode(database->lastError())) ? Opening::Damaged : Opening::Failed;
     }
     QSqlQuery query(*database);
     // Version and check come before anything that writes: a newer history stays untouched,
     // a damaged one is moved aside as it was found.
-    if (!Exec(query, QStringLiteral("PRAGMA user_version"), reason))
-        return Opening::Failed;
+    int code = 0;
+    if (!Exec(query, QStringLiteral("PRAGMA user_version"), reason, &code))
+        return IsDamage(code) ? Opening::Damaged : Opening::Failed;
     const int version = query.next() ? query.value(0).toInt() : 0;
     if (version > SchemaVersion) {
         *reason = QString::number(version);
         return Opening::Newer;
     }
-    if (!Exec(query, QStringLiteral("PRAGMA quick_check"), reason))
-        return Opening::Failed;
+    if (!Exec(query, QStringLiteral("PRAGMA quick_check"), reason, &code))
+        return IsDamage(code) ? Opening::Damaged : Opening::Failed;
     const QString check = query.next() ? query.value(0).toString() : QString();
     if (check != QLatin1String("ok")) {
         *reason = QStringLiteral("its check found: %1").arg(check);
-        return Opening::Failed;
+        return Opening::Damaged;
     }
     // In write-ahead-log mode NORMAL loses nothing committed when the process is killed.
     if (!Exec(query, QStringLiteral("PRAGMA journal_mode=WAL"), reason)
@@ -367,26 +395,47 @@ bool HistoryStore::MoveAside(const QString& reason)
     return true;
 }
 
-void HistoryStore::Write(const std::vector<Item>& batch)
+void HistoryStore::Write(std::vector<Item> batch)
 {
-    if (!recording)
-        return;
     QString reason;
+    if (!recording && !(retryOpening && Reopen(&reason))) {
+        if (retryOpening)
+            Hold(batch, reason);
+        return; // otherwise nothing can be recorded, as was said at opening
+    }
+    // The held items first: they are the older ones.
+    std::vector<Item> all;
+    all.swap(held);
+    all.insert(all.end(), std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()));
     int code = 0;
-    if (TryWrite(batch, &reason, &code))
+    if (TryWrite(all, &reason, &code)) {
+        PassedProblem();
         return;
-    if (code == SqliteCorrupt || code == SqliteNotADatabase || code == SqliteReadOnly) {
+    }
+    if (IsDamage(code)) {
         CloseConnection();
         recording = MoveAside(reason);
-        if (!recording || TryWrite(batch, &reason, &code))
+        if (!recording || TryWrite(all, &reason, &code))
             return;
     }
-    if (!reportedWriteTrouble) {
-        reportedWriteTrouble = true;
-        Report(QStringLiteral("Ovelune: answers could not be added to the practice history %1 (%2); those "
-                              "answers are not recorded.")
-                   .arg(Native(path), reason));
+    Hold(all, reason);
+}
+
+void HistoryStore::Hold(std::vector<Item>& batch, const QString& reason)
+{
+    const size_t room = HeldLimit - std::min(HeldLimit, held.size());
+    if (batch.size() > room && !reportedHeldLoss) {
+        reportedHeldLoss = true;
+        std::fprintf(stderr, "Ovelune: more than %zu answers wait for the practice history %s; later ones are lost "
+                             "until it can be written again.\n",
+                     HeldLimit, qPrintable(Native(path)));
     }
+    held.insert(held.end(), std::make_move_iterator(batch.begin()),
+                std::make_move_iterator(batch.begin() + std::ptrdiff_t(std::min(room, batch.size()))));
+    Report(QStringLiteral("Ovelune: answers cannot be added to the practice history %1 for now (%2). It is kept as "
+                          "it is: your answers wait and are added to it as soon as it can be written again.")
+               .arg(Native(path), reason),
+           true);
 }
 
 bool HistoryStore::TryWrite(const std::vector<Item>& batch, QString* reason, int* code)
@@ -424,15 +473,24 @@ bool HistoryStore::TryWrite(const std::vector<Item>& batch, QString* reason, int
     return true;
 }
 
-void HistoryStore::Report(const QString& message)
+void HistoryStore::Report(const QString& message, bool passing)
 {
     {
         std::lock_guard<std::mutex> lock(problemLock);
         if (!problem.isEmpty())
             return;
         problem = message;
+        problemPasses = passing;
     }
     std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void HistoryStore::PassedProblem()
+{
+    std::lock_guard<std::mutex> lock(problemLock);
+    if (problemPasses)
+        problem.clear();
+    problemPasses = false;
 }
 
 bool HistoryStore::ReadAnswersInto(const QString& path, qint64 sinceMs, std::vector<HistoryAnswer>& answers,
@@ -527,16 +585,19 @@ bool HistoryStore::ReadLastAnswer(const QString& path, HistoryAnswer* answer)
     return found;
 }
 
-std::vector<HistoryAnswer> HistoryStore::ReadAnswers(const QString& path, qint64 sinceMs)
+std::vector<HistoryAnswer> HistoryStore::ReadAnswers(const QString& path, qint64 sinceMs, QString* error)
 {
     std::vector<HistoryAnswer> answers;
-    QString error;
-    if (!ReadAnswersInto(path, sinceMs, answers, &error))
+    QString reason;
+    if (!ReadAnswersInto(path, sinceMs, answers, &reason)) {
         answers.clear();
+        if (error)
+            *error = reason;
+    }
     return answers;
 }
 
-std::vector<HistorySession> HistoryStore::ReadSessions(const QString& path, qint64 sinceMs)
+std::vector<HistorySession> HistoryStore::ReadSessions(const QString& path, qint64 sinceMs, QString* failure)
 {
     std::vector<HistorySession> sessions;
     if (!QFileInfo::exists(path))
@@ -561,8 +622,11 @@ std::vector<HistorySession> HistoryStore::ReadSessions(const QString& path, qint
         }
         return !query.lastError().isValid();
     });
-    if (!ok)
+    if (!ok) {
         sessions.clear();
+        if (failure)
+            *failure = error;
+    }
     return sessions;
 }
 

@@ -39,13 +39,20 @@ struct HistorySession
 
 // The practice history: every judged answer and every finished session in an SQLite
 // database (write-ahead log). Recording never waits for the disk: items are queued and a
-// writer thread of the store's own commits them, each batch in one transaction. A damaged
-// database is moved aside and a fresh one started; when nothing can be recorded, training
-// goes on and the user is told once.
+// writer thread of the store's own commits them, each batch in one transaction. Only a
+// database SQLite finds damaged (or not a database) is moved aside and a fresh one started.
+// While the file cannot be opened or written for a passing reason (another program holds
+// a lock on it, the disk is full, an input/output error), the file is kept, the items wait
+// in memory (up to HeldLimit) and are written as soon as it works again; the user is told
+// once.
 class HistoryStore
 {
 public:
     static constexpr int SchemaVersion = 2;
+    // Items kept in memory while the database cannot be written; later ones are lost.
+    static constexpr size_t HeldLimit = 10000;
+    // How often a database that could not be written is tried again.
+    static constexpr int RetryMs = 2000;
     // AppDataLocation + "/history.sqlite".
     static QString DefaultPath();
 
@@ -59,7 +66,8 @@ public:
     // Any thread (the GUI thread in practice): queue and return at once.
     void RecordAnswer(const HistoryAnswer& answer);
     void RecordSession(const HistorySession& session);
-    // Any thread: blocks until everything queued before the call is committed (or given up).
+    // Any thread: blocks until everything queued before the call is committed, held in
+    // memory for a later try, or given up.
     void Flush();
     // Any thread: the one message about trouble, as printed on standard error without the
     // line break, or empty.
@@ -68,9 +76,10 @@ public:
 
     // Any thread, on a read-only connection of the caller's own (write-ahead log: reads never
     // wait for the writer). Items with time >= sinceMs (0: all; a session's time is its end),
-    // in time order. Empty when the database is missing or cannot be read.
-    static std::vector<HistoryAnswer> ReadAnswers(const QString& path, qint64 sinceMs = 0);
-    static std::vector<HistorySession> ReadSessions(const QString& path, qint64 sinceMs = 0);
+    // in time order. Empty when the database is missing or cannot be read; then `error`,
+    // if given, says why (it stays empty for a missing database).
+    static std::vector<HistoryAnswer> ReadAnswers(const QString& path, qint64 sinceMs = 0, QString* error = nullptr);
+    static std::vector<HistorySession> ReadSessions(const QString& path, qint64 sinceMs = 0, QString* error = nullptr);
     // The answer recorded last; false when there is none or it cannot be read.
     static bool ReadLastAnswer(const QString& path, HistoryAnswer* answer);
     // Every answer as one CSV line under a header. A missing database gives the header only.
@@ -79,18 +88,26 @@ public:
 
 private:
     using Item = std::variant<HistoryAnswer, HistorySession>;
-    enum class Opening { Ready, Failed, Newer };
+    // Failed: for a passing reason, worth another try; Damaged: SQLite finds the file damaged
+    // or not a database.
+    enum class Opening { Ready, Failed, Damaged, Newer };
 
     // Writer thread only.
     void Run();
     void Open();
+    // Opens the database again after a passing trouble; false while it cannot be.
+    bool Reopen(QString* reason);
     Opening OpenConnection(QString* reason);
     void CloseConnection();
     bool MoveAside(const QString& reason);
-    void Write(const std::vector<Item>& batch);
+    void Write(std::vector<Item> batch);
+    // Adds to the held items, up to HeldLimit; says once what happens.
+    void Hold(std::vector<Item>& batch, const QString& reason);
     bool TryWrite(const std::vector<Item>& batch, QString* reason, int* code);
-    // Any thread; only the first message of a store is printed and kept.
-    void Report(const QString& message);
+    // Any thread; only the first message of a store is printed and kept. A passing one
+    // (`passing`) is forgotten once the database works again.
+    void Report(const QString& message, bool passing = false);
+    void PassedProblem();
 
     static bool ReadAnswersInto(const QString& path, qint64 sinceMs, std::vector<HistoryAnswer>& answers,
                                 QString* error);
@@ -110,10 +127,13 @@ private:
     // Guards `problem`, which any thread reads and the writer sets once.
     mutable std::mutex problemLock;
     QString problem;
+    bool problemPasses = false;
 
     // Writer thread only: the connection's state.
     bool recording = false;
-    bool reportedWriteTrouble = false;
+    bool retryOpening = false; // the database could not be opened for a passing reason
+    std::vector<Item> held; // waiting for the database to work again
+    bool reportedHeldLoss = false;
     std::unique_ptr<QSqlDatabase> database;
     std::unique_ptr<QSqlQuery> insertAnswer;
     std::unique_ptr<QSqlQuery> insertSession;

@@ -11,7 +11,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <thread>
+
+#include <sys/resource.h>
 #include <tuple>
 
 auto Fields(const HistoryAnswer& a)
@@ -154,8 +157,9 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
-        for (const char* kind : {"random bytes", "truncated", "folder", "read-only"})
+        for (const char* kind : {"random bytes", "truncated", "folder"})
             QTest::newRow(kind) << kind << "history.sqlite" << "could not be read";
+        QTest::newRow("read-only") << "read-only" << "history.sqlite" << "for now";
         QTest::newRow("no folder") << "" << "blocker/history.sqlite" << "cannot be created";
         QTest::newRow("newer version") << "newer" << "history.sqlite" << "newer Ovelune";
     }
@@ -212,6 +216,63 @@ private slots:
             QCOMPARE(Contents(Db()), before);
             QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), kind.isEmpty() ? 1 : 2);
         }
+    }
+
+    // Another program's exclusive lock for longer than the wait, and a full disk, pass: the
+    // file is kept as it is, the answers given meanwhile wait and are all in it once the
+    // trouble is over, and the user is told once.
+    void passingTrouble_data()
+    {
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("locked by another program") << true;
+        QTest::newRow("disk full") << false;
+    }
+    void passingTrouble()
+    {
+        QFETCH(bool, locked);
+        const Answers before = Series(3, 0), meanwhile = Series(4, 100000);
+        {
+            HistoryStore store(Db());
+            for (const HistoryAnswer& answer : before)
+                store.RecordAnswer(answer);
+        }
+        // Files may not grow past 4 KiB: room for the messages, none for the database's pages.
+        const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY}, full{4096, RLIM_INFINITY};
+        QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
+        holder.setDatabaseName(Db());
+        if (locked) {
+            QVERIFY(holder.open());
+            QSqlQuery hold(holder);
+            QVERIFY(hold.exec("PRAGMA locking_mode=EXCLUSIVE") && hold.exec("BEGIN EXCLUSIVE")
+                    && hold.exec("INSERT INTO sessions VALUES(1, 1, 1, 1, 1, 1)"));
+        } else {
+            std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test
+            QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+        }
+        StderrCapture capture;
+        QString problem;
+        {
+            HistoryStore store(Db());
+            for (const HistoryAnswer& answer : meanwhile)
+                store.RecordAnswer(answer);
+            store.Flush();
+            problem = store.Problem();
+            QVERIFY2(problem.contains("for now") && problem.contains("kept as it is"), qPrintable(problem));
+            if (locked) {
+                QSqlQuery(holder).exec("ROLLBACK");
+                holder.close();
+            } else {
+                QVERIFY(setrlimit(RLIMIT_FSIZE, &unlimited) == 0);
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(int(HistoryStore::ReadAnswers(Db()).size()), 7, 30000);
+            QCOMPARE(store.Problem(), QString()); // the trouble is over
+        }
+        QSqlDatabase::removeDatabase("holder");
+        QCOMPARE(QString::fromLocal8Bit(capture.Finish()), problem + "\n");
+        Answers all = before;
+        all.insert(all.end(), meanwhile.begin(), meanwhile.end());
+        QVERIFY(HistoryStore::ReadAnswers(Db()) == all);
+        QVERIFY(QDir(dir.path()).entryList({"history.sqlite.damaged-*"}).isEmpty());
     }
 
     void migration()

@@ -14,6 +14,8 @@
 #include <QCryptographicHash>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtCharts/QAbstractAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -444,6 +446,31 @@ private slots:
             QVERIFY2(exporter.readAllStandardError().contains("Unknown option"), qPrintable(mistaken.join(' ')));
         }
         QCOMPARE(StoreDigest(), stored);
+    }
+
+    // A history another program holds locked is said to be unreadable for now, not shown as
+    // nothing practised.
+    void lockedHistoryIsNotShownAsEmpty()
+    {
+        {
+            HistoryStore store(HistoryStore::DefaultPath());
+            store.RecordAnswer({});
+        }
+        {
+            QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
+            holder.setDatabaseName(HistoryStore::DefaultPath());
+            QSqlQuery hold(holder.open() ? holder : QSqlDatabase());
+            QVERIFY(hold.exec("PRAGMA locking_mode=EXCLUSIVE") && hold.exec("BEGIN EXCLUSIVE")
+                    && hold.exec("INSERT INTO sessions VALUES(1, 1, 1, 1, 1, 1)"));
+            AppUnderTest t;
+            t.ClickItem("statsButton");
+            QTRY_VERIFY_WITH_TIMEOUT(t.Item("statsWindow") && t.Window("statsWindow", "visible").toBool(), 20000);
+            QVERIFY2(t.Window("statsProblem", "text").toString().contains("cannot be read now"),
+                     qPrintable(t.Window("statsProblem", "text").toString()));
+            QVERIFY(!t.Window("statsEmpty", "visible").toBool());
+            hold.exec("ROLLBACK");
+        }
+        QSqlDatabase::removeDatabase("holder");
     }
 
     // What the statistics view draws from a known history: each chart's points and scale,
