@@ -1,6 +1,7 @@
-# ThreadSanitizer builds: every test of the engine and session suites sees the system Qt's
-# mutexes through annotations (the library itself is not instrumented). The suppressions come from TSAN_OPTIONS, which
-# tools/sanitize.sh sets for the whole run.
+# ThreadSanitizer builds: every test of the engine and session suites is told of the
+# hand-overs inside the system's Qt and JACK (the libraries are not instrumented): the
+# recursive mutex, the wait condition, JACK's ring buffer and process cycles. The
+# suppressions come from TSAN_OPTIONS, which tools/sanitize.sh sets for the whole run.
 if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=thread")
     set(annotations ${CMAKE_CURRENT_LIST_DIR}/core/midi/tsan_qt_mutex_annotations.cpp)
     foreach(t tst_engine tst_synth tst_midi_ports tst_ports_backend tst_ports_stress tst_app_settings tst_history tst_session)

@@ -37,7 +37,7 @@ build_asan() {
 run_asan() {
     local dir="$asan_dir"
     build_asan
-    local asan="detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1"
+    local asan="detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1:suppressions=$here/tools/asan.supp"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     export LSAN_OPTIONS="suppressions=$here/tools/lsan.supp"
     local status=0

@@ -4,9 +4,11 @@
 #include "core/midi/midi.h"
 #include "core/midi/midi_connector.h"
 #include "core/midi/subject.h"
+#include "keyboard/keyboard.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QQuickView>
 #include <QVariant>
 #include <boost/shared_ptr.hpp>
@@ -16,7 +18,6 @@
 
 class AppSettings;
 class HistoryStore;
-class Keyboard;
 class QTimerEvent;
 class SingleInstance;
 
@@ -165,7 +166,7 @@ private:
     boost::shared_ptr<Core::MidiInStreamDeviceAuto> streamPlayer;
     boost::shared_ptr<Core::MidiOutDevice> outputDevice;
     boost::shared_ptr<Core::MidiAnswerListener> answerListener;
-    Keyboard* keyboard;
+    QPointer<Keyboard> keyboard; // the window's item: the window may go first
     QString listenedDeviceName; // the input device answers come from; empty when none
     InstrumentChoice instrument;
     bool replaying; // the note about to play is the current question's again

@@ -94,7 +94,7 @@ bool TakesAnswers()
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv)
 {
     // Headless, no MIDI back end, no audio output, and a store of its own.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -110,7 +110,13 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
         if (type == QtFatalMsg)
             Fail(qPrintable(message));
     });
-    app = new Application(*argc, *argv);
+    // Only the program's name: libFuzzer's options and corpus folders are not the
+    // application's, which refuses options it does not know.
+    static int appArgc = 1;
+    static char* appArgv[] = {(*argv)[0], nullptr};
+    app = new Application(appArgc, appArgv);
+    if (!app->IsPrimary())
+        Fail("the application did not start");
     app->StartNewSession(QVariant(12u));
     if (!TakesAnswers())
         Fail("the session did not start");
