@@ -88,7 +88,11 @@ private slots:
                 QSKIP(qPrintable(QString("%1 is not installed").arg(tool)));
         xserver.start("Xvfb", {"-displayfd", "1", "-screen", "0", QString("%1x%2x24").arg(ScreenWidth).arg(ScreenHeight),
                                "-nolisten", "tcp"});
-        QVERIFY(QTest::qWaitFor([&] { return xserver.waitForReadyRead(100) && xserver.canReadLine(); }, 20000));
+        // Xvfb writes the number and the line break apart, then closes its output: once it is
+        // closed, waiting for more data fails at once, though the whole line may be read.
+        QVERIFY2(QTest::qWaitFor([&] { return xserver.canReadLine() || (xserver.waitForReadyRead(100) && xserver.canReadLine()); },
+                                 20000),
+                 xserver.readAllStandardError().constData());
         env.insert("DISPLAY", ":" + QString::fromLatin1(xserver.readLine().trimmed()));
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.remove("QT_QUICK_BACKEND");
