@@ -3,11 +3,11 @@
 # recursive mutex, the wait condition, JACK's ring buffer and process cycles. The
 # suppressions come from TSAN_OPTIONS, which tools/sanitize.sh sets for the whole run.
 if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=thread")
-    set(annotations ${CMAKE_CURRENT_LIST_DIR}/core/midi/tsan_qt_mutex_annotations.cpp)
+    set(annotations ${PROJECT_SOURCE_DIR}/tools/tsan_annotations.cpp)
     foreach(t tst_engine tst_synth tst_midi_ports tst_ports_backend tst_ports_stress tst_app_settings tst_history tst_session)
         if(TARGET ${t})
             get_target_property(sources ${t} SOURCES)
-            if(NOT "${sources}" MATCHES "tsan_qt_mutex_annotations")
+            if(NOT "${sources}" MATCHES "tsan_annotations")
                 target_sources(${t} PRIVATE ${annotations})
                 target_link_libraries(${t} PRIVATE ${CMAKE_DL_LIBS})
             endif()

@@ -1,4 +1,5 @@
-// ThreadSanitizer builds only: hand-overs that happen inside uninstrumented system
+// ThreadSanitizer builds only (tests/sanitizer_builds.cmake adds this to the tests), beside
+// tools/tsan.supp: hand-overs that happen inside uninstrumented system
 // libraries, told to the sanitizer. These definitions take precedence over the libraries'
 // (for RtMidi's calls into libjack too), forward to them and tell the sanitizer.
 //
