@@ -3,21 +3,10 @@
 
 using Notes = std::vector<unsigned int>;
 // A finished session: its level, the next, right answers per note (their sum is the score).
-struct Session
-{
-    unsigned int level, next;
-    Notes stats;
-    bool perfectPitch;
-};
+struct Session { unsigned int level, next; Notes stats; bool perfectPitch; };
 // A store as an earlier run or damage left it; `fresh` is the level of the session that
 // replaces it, 0 when it is loaded as stored.
-struct Stored
-{
-    QString level;
-    int current, correct;
-    Notes stats, questions;
-    unsigned int fresh;
-};
+struct Stored { QString level; int current, correct; Notes stats, questions; unsigned int fresh; };
 Q_DECLARE_METATYPE(Session)
 Q_DECLARE_METATYPE(Stored)
 
@@ -34,16 +23,13 @@ Notes Trained(unsigned int level)
     return notes;
 }
 
-Notes Sorted(Notes v)
-{
-    std::sort(v.begin(), v.end());
-    return v;
-}
-
 void VerifyFresh(const AppSettings& model, unsigned int level)
 {
+    Notes asked = model.questions, trained = Trained(level);
+    std::sort(asked.begin(), asked.end());
+    std::sort(trained.begin(), trained.end());
     QCOMPARE(model.maturityLevel, level);
-    QCOMPARE(Sorted(model.questions), Sorted(Trained(level)));
+    QCOMPARE(asked, trained);
     QCOMPARE(model.noteStats, Notes(level, 0));
     QCOMPARE(model.currentQuestion + model.correctCount + model.incorrectCount, 0u);
     QTRY_VERIFY(OnDisk("GlobalSetting/MaturityLevel").toUInt() == level // saved at once

@@ -1,5 +1,5 @@
-// The keyboard item: hit testing over the key table at any size, mouse and hover handling in
-// its modes, which key image the painting shows for each state, and at which density.
+// The keyboard item: hit testing over the key table at any size, mouse and hover handling,
+// which key image the painting shows for each state, and at which density.
 #include "keyboard/key_images.h"
 #include "keyboard/key_table.h"
 #include "keyboard/keyboard.h"
@@ -98,9 +98,7 @@ private slots:
     {
         QFETCH(QSizeF, size);
         QFETCH(QPoint, at);
-        QFETCH(int, key);
-        Probe item(size);
-        QCOMPARE(item.getKeyByPos(at.x(), at.y()), key);
+        QTEST(Probe(size).getKeyByPos(at.x(), at.y()), "key");
     }
 
     void clicksAndHover()
@@ -113,36 +111,15 @@ private slots:
         QCOMPARE(Take(released), QList<int>{4});
 
         item.press(QPoint(100, 50), Qt::RightButton);
-        item.Enable(false);
-        item.press(QPoint(100, 50));
-        item.Enable(true);
-        for (auto mode : {Keyboard::KModeView, Keyboard::KModeKeyHover, Keyboard::KModeOctaveHover}) {
-            item.switchMode(mode);
-            item.press(QPoint(100, 50));
-        }
         QCOMPARE(pressed.count(), 0);
 
         // A held key is let go when the pointer moves to another key or leaves the item.
-        item.switchMode(Keyboard::KModePlay);
         item.press(Centre(30));
         item.hover(Centre(31));
         item.press(Centre(31));
         item.leave();
         QCOMPARE(Take(pressed), (QList<int>{30, 31}));
         QCOMPARE(Take(released), (QList<int>{30, 31}));
-    }
-
-    void octaveHoverFadesTheOtherGroups()
-    {
-        Probe item;
-        QSignalSpy hovered(&item, SIGNAL(hover(int)));
-        item.switchMode(Keyboard::KModeOctaveHover);
-        for (int key : {20, 1, 40}) // the groups A0..B0 and C8 are never selected
-            item.hover(Centre(key));
-        QCOMPARE(Take(hovered), (QList<int>{20, -1, 40}));
-        const QImage render = item.render();
-        QCOMPARE(Shown(render, 40), int(Normal));
-        QVERIFY(render.pixelColor(Centre(20)).lightness() < render.pixelColor(Centre(44)).lightness() - 30);
     }
 
     void paintingShowsEachState()

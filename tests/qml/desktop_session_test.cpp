@@ -10,10 +10,7 @@ namespace {
 
 const int ScreenWidth = 1600, ScreenHeight = 1000, Margin = 30, LevelTop = 60 + 5 + 17 + 5; // header, label
 
-QVariant Stored(const QString& key)
-{
-    return QSettings("Quorvex", "Ovelune").value(key);
-}
+QVariant Stored(const QString& key) { return QSettings("Quorvex", "Ovelune").value(key); }
 
 } // namespace
 
@@ -49,10 +46,9 @@ class DesktopSessionTest : public QObject
     // Positions from the window's layout rules.
     qreal LevelHeight() const { return (w - 2 * Margin) * 102 / 2434; }
     qreal FooterTop() const { return h - h / 3.85; }
-    QPointF LevelSegment(int level) const
+    QPointF LevelSegment(int level) const // twelve segments left of the emblem
     {
-        const qreal segment = (w - 2 * Margin) * (1 - 263.0 / 2434) / 12;
-        return {Margin + (level - 0.5) * segment, LevelTop + LevelHeight() * 0.2};
+        return {Margin + (level - 0.5) * (w - 2 * Margin) * (1 - 263.0 / 2434) / 12, LevelTop + LevelHeight() * 0.2};
     }
     QPointF StartButton() const
     {

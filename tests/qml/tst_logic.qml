@@ -28,9 +28,7 @@ TestCase {
         compare(layout.markerX, 30 - 48 / 2 + 4)
         compare(layout.scoreText, "0/35")
         compare(layout.percentText, "0%")
-        compare(Strip.percentText(2, 3), "67%")
-        compare(Strip.percentText(1, 8), "13%")
-        compare(Strip.percentText(0, 0), "0%")
+        compare([[2, 3], [1, 8], [0, 0]].map(function(p) { return Strip.percentText(p[0], p[1]) }), ["67%", "13%", "0%"])
     }
 
     function test_colour_hint() {

@@ -22,28 +22,15 @@ public:
         threads.push_back(QThread::currentThread());
         arrived.wakeAll();
     }
-
     // Waits until at least `count` events have arrived; false on time-out.
     bool WaitForCount(std::size_t count, unsigned long milliseconds)
     {
         QMutexLocker lock(&mutex);
-        while (events.size() < count)
-            if (!arrived.wait(&mutex, milliseconds))
-                return events.size() >= count;
-        return true;
+        while (events.size() < count && arrived.wait(&mutex, milliseconds)) {} // woken: count again
+        return events.size() >= count;
     }
-
-    std::vector<Core::MidiEvent> Events() const
-    {
-        QMutexLocker lock(&mutex);
-        return events;
-    }
-
-    std::vector<QThread*> Threads() const
-    {
-        QMutexLocker lock(&mutex);
-        return threads;
-    }
+    std::vector<Core::MidiEvent> Events() const { QMutexLocker lock(&mutex); return events; }
+    std::vector<QThread*> Threads() const { QMutexLocker lock(&mutex); return threads; }
 
 private:
     mutable QMutex mutex; // guards events and threads

@@ -1,5 +1,6 @@
 #include "support/stderr_capture.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -8,18 +9,12 @@
 StderrCapture::StderrCapture()
 {
     char path[] = "/tmp/ovelune-stderr-XXXXXX";
-    captureFd = mkstemp(path);
-    if (captureFd < 0)
+    if ((captureFd = mkstemp(path)) < 0)
         return;
     unlink(path);
     std::fflush(stderr);
     savedFd = dup(2);
     dup2(captureFd, 2);
-}
-
-StderrCapture::~StderrCapture()
-{
-    Finish();
 }
 
 QByteArray StderrCapture::Finish()
@@ -30,13 +25,9 @@ QByteArray StderrCapture::Finish()
     dup2(savedFd, 2);
     close(savedFd);
     savedFd = -1;
-    const off_t size = lseek(captureFd, 0, SEEK_END);
-    if (size > 0) {
-        captured.resize(static_cast<int>(size));
-        if (pread(captureFd, captured.data(), static_cast<size_t>(size), 0) != size)
-            captured.clear();
-    }
+    captured.resize(static_cast<int>(std::max<off_t>(0, lseek(captureFd, 0, SEEK_END))));
+    if (pread(captureFd, captured.data(), static_cast<size_t>(captured.size()), 0) != captured.size())
+        captured.clear();
     close(captureFd);
-    captureFd = -1;
     return captured;
 }

@@ -8,16 +8,13 @@ class StderrCapture
 {
 public:
     StderrCapture();
-    ~StderrCapture();
-
+    ~StderrCapture() { Finish(); }
     StderrCapture(const StderrCapture&) = delete;
     StderrCapture& operator=(const StderrCapture&) = delete;
-
     // Restores standard error and returns everything written meanwhile.
     QByteArray Finish();
 
 private:
-    int savedFd = -1;
-    int captureFd = -1;
+    int savedFd = -1, captureFd = -1;
     QByteArray captured;
 };

@@ -57,7 +57,7 @@ MidiEvent On(int note, double seconds, unsigned int pulses = 0)
     return MidiEvent(MidiMessage(NoteOn, 0, static_cast<unsigned char>(note), 96), pulses, seconds);
 }
 
-boost::shared_ptr<MidiStream> Stream(std::initializer_list<MidiEvent> events)
+boost::shared_ptr<MidiStream> Stream(const std::vector<MidiEvent>& events)
 {
     boost::shared_ptr<MidiStream> stream(new MidiStream);
     for (const MidiEvent& event : events)
@@ -74,10 +74,7 @@ int Key(const MidiInDevice& device, std::size_t channel, std::size_t note)
 
 // Simulated time: while it is installed the timer thread runs no ticks of its own.
 std::atomic<long long> nowNs{8640000000123456LL}; // 100 days after boot, off the millisecond
-long long SimulatedClock()
-{
-    return nowNs.load();
-}
+long long SimulatedClock() { return nowNs.load(); }
 void Pass(int ms)
 {
     nowNs += ms * 1000000LL;
@@ -101,8 +98,7 @@ private slots:
         QCOMPARE(int(MidiMessage(0xB9, 7, 3).GetChannel()), 9);
         std::vector<unsigned char> sysex(1000, 0x11); // keeps the three bytes there is room for
         sysex[0] = 0xF0;
-        const MidiMessage longInput(sysex.data(), sysex.size());
-        QCOMPARE(int(longInput.GetLength()), 3);
+        QCOMPARE(int(MidiMessage(sysex.data(), sysex.size()).GetLength()), 3);
     }
 
     // Each observer once, in registration order; one that leaves from its callback gets the
@@ -151,7 +147,8 @@ private slots:
     }
 
     // The keyboard state and the recording see events as received; observers see note-on
-    // velocities scaled by the volume.
+    // velocities scaled by the volume. The recording keeps the most recent events only: a
+    // keyboard sending clock would grow it for as long as the program runs.
     void inputDeviceTracksKeysAndScalesVelocity()
     {
         Keyboard keys;
@@ -179,21 +176,14 @@ private slots:
         QCOMPARE(keys.GetVolume(), 1.0);
         keys.SetVolume(-0.2);
         QCOMPARE(keys.GetVolume(), 0.0);
-    }
-
-    // The recording keeps the most recent events only: a keyboard sending clock would grow it
-    // for as long as the program runs.
-    void recordingIsBounded()
-    {
-        Keyboard keys;
         const int total = MidiInDeviceBase::RecordingLimit + 1000;
         for (int i = 0; i < total; ++i)
             keys.Send(MidiMessage(0xF8, 0, 0), static_cast<unsigned int>(i));
-        MidiStream recorded;
-        keys.GetStream(recorded);
-        QCOMPARE(recorded.GetEvents().size(), MidiInDeviceBase::RecordingLimit);
-        QCOMPARE(recorded.GetEvents().first().GetTimePulses(), 1000u);
-        QCOMPARE(recorded.GetEvents().last().GetTimePulses(), static_cast<unsigned int>(total - 1));
+        MidiStream bounded;
+        keys.GetStream(bounded);
+        QCOMPARE(bounded.GetEvents().size(), MidiInDeviceBase::RecordingLimit);
+        QCOMPARE(bounded.GetEvents().first().GetTimePulses(), 1000u);
+        QCOMPARE(bounded.GetEvents().last().GetTimePulses(), static_cast<unsigned int>(total - 1));
     }
 
     // Messages go out unchanged on the notifying thread; an input appended under a name in use
@@ -242,7 +232,7 @@ private slots:
     // Events go out by playing time, on the tick at which their time has come; idle time
     // before Play and paused time do not count. Then the end is reported once and the player
     // is idle with its keys released.
-    void playerFollowsPlayingTime()
+    void playerFollowsPlayingTimeAndStreamOrder()
     {
         Timer::SetClock(&SimulatedClock);
         Watched w(Stream({On(60, 0.0), MidiEvent(MidiMessage(NoteOff, 0, 60, 0), 0, 0.1)}));
@@ -261,43 +251,38 @@ private slots:
         QCOMPARE(Key(w.player, 0, 60), 0);
         Pass(200);
         QCOMPARE(w.calls.ends.load(), 1);
-    }
 
-    // Stream order is kept, also for an event stored earlier than the one before it; Play
-    // continues mid-stream and rewinds an idle player; SetStream stops playback.
-    void playerKeepsStreamOrder()
-    {
-        Timer::SetClock(&SimulatedClock);
-        Watched w(Stream({On(1, 0.0, 0), On(2, 0.05, 100), On(3, 0.01, 200), On(4, 0.06, 300)}));
-        w.player.Seek(100);
-        w.player.Play();
+        // Stream order is kept, also for an event stored earlier than the one before it; Play
+        // continues mid-stream and rewinds an idle player; SetStream stops playback.
+        Watched order(Stream({On(1, 0.0, 0), On(2, 0.05, 100), On(3, 0.01, 200), On(4, 0.06, 300)}));
+        order.player.Seek(100);
+        order.player.Play();
         Pass(49);
-        QVERIFY(w.calls.notes.empty());
+        QVERIFY(order.calls.notes.empty());
         Pass(1);
-        QCOMPARE(w.calls.notes, (std::vector<int>{2, 3}));
+        QCOMPARE(order.calls.notes, (std::vector<int>{2, 3}));
         Pass(10);
-        w.player.Play();
+        order.player.Play();
         Pass(0);
-        QCOMPARE(w.calls.notes, (std::vector<int>{2, 3, 4, 1}));
-        w.player.SetStream(Stream({On(5, 0.0), On(6, 0.05)}));
+        QCOMPARE(order.calls.notes, (std::vector<int>{2, 3, 4, 1}));
+        order.player.SetStream(Stream({On(5, 0.0), On(6, 0.05)}));
         Pass(1000);
-        w.player.Play();
+        order.player.Play();
         Pass(0);
         Pass(50);
-        QCOMPARE(w.calls.notes, (std::vector<int>{2, 3, 4, 1, 5, 6}));
-        QCOMPARE(w.calls.ends.load(), 2);
+        QCOMPARE(order.calls.notes, (std::vector<int>{2, 3, 4, 1, 5, 6}));
+        QCOMPARE(order.calls.ends.load(), 2);
     }
 
     // On the real clock each event goes out within a few milliseconds of its time: a note or
     // key echo never starts a timer period late.
     void playerSendsOnTime()
     {
-        const int offsetsMs[] = {0, 23, 61, 98, 137, 176, 214, 262, 301, 347, 388, 433};
-        const int count = int(sizeof offsetsMs / sizeof offsetsMs[0]);
-        boost::shared_ptr<MidiStream> stream(new MidiStream);
+        const int offsetsMs[] = {0, 23, 61, 98, 137, 176, 214, 262, 301, 347, 388, 433}, count = 12;
+        std::vector<MidiEvent> events;
         for (int i = 0; i < count; ++i)
-            stream->AddEvent(On(i, offsetsMs[i] / 1000.0));
-        Watched w(stream);
+            events.push_back(On(i, offsetsMs[i] / 1000.0));
+        Watched w(Stream(events));
         std::vector<std::chrono::steady_clock::time_point> sent;
         sent.reserve(size_t(count));
         w.calls.action = [&sent] { sent.push_back(std::chrono::steady_clock::now()); };
@@ -318,10 +303,10 @@ private slots:
     void anHourOfPlayingKeepsTime()
     {
         Timer::SetClock(&SimulatedClock);
-        boost::shared_ptr<MidiStream> stream(new MidiStream); // every 100 ms, 0.1 s being no binary fraction
+        std::vector<MidiEvent> events; // every 100 ms, 0.1 s being no binary fraction
         for (int i = 0; i <= 36000; ++i)
-            stream->AddEvent(On(i % 100, i / 10.0));
-        Watched w(stream);
+            events.push_back(On(i % 100, i / 10.0));
+        Watched w(Stream(events));
         w.player.Play();
         const long long start = Timer::GetStamp();
         for (unsigned int random = 1; Timer::GetStamp() - start < 3600 * 1000 + 10;) {

@@ -60,8 +60,7 @@ private slots:
         SoundController manager;
         const QByteArray message = capture.Finish();
         QCOMPARE(message.count('\n'), 1);
-        QVERIFY2(message.contains("OVELUNE_MIDI_API=\"coremidi\"") && message.contains("alsa, jack, none"),
-                 message.constData());
+        QVERIFY2(message.contains("OVELUNE_MIDI_API=\"coremidi\"") && message.contains("alsa, jack, none"), message.constData());
     }
 
     void failingBackEndThrowsItsErrorUntilTurnedOff()
