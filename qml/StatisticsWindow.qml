@@ -15,6 +15,7 @@ Rectangle {
     property int days: 30 // 7, 30, or 0 for the whole history
     property var figures: ({})
     property bool empty: true
+    property bool computing: false // the last figures stay shown until the new ones come
     property int confusionMax: 1 // the most frequent confusion, for the matrix's shading
     readonly property var noteNames: ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
     readonly property color textColor: "#e8eef2"
@@ -45,7 +46,13 @@ Rectangle {
     }
 
     function refresh() {
-        figures = appmessenger.statistics(days)
+        computing = true
+        appmessenger.requestStatistics(days, stats)
+    }
+
+    function showFigures(newFigures) {
+        computing = false
+        figures = newFigures
         empty = figures.answers === undefined || figures.answers === 0
         var most = 1
         for (var i = 0; figures.confusion && i < 144; ++i)
@@ -184,10 +191,18 @@ Rectangle {
     }
 
     Text {
+        anchors.centerIn: parent
+        visible: stats.computing && stats.empty
+        text: "Computing…"
+        color: stats.textColor
+        font.pixelSize: 16
+    }
+
+    Text {
         objectName: "statsEmpty"
         anchors.centerIn: parent
         width: parent.width - 200
-        visible: stats.empty && !stats.figures.readError
+        visible: stats.empty && !stats.computing && !stats.figures.readError
         text: "Nothing practised yet in this time. Answer a few questions: your level and score per "
               + "session, how often you are right on each note and in each octave, the notes you take "
               + "for others, how quickly you answer and how long you practise each day will appear here."

@@ -24,10 +24,12 @@
 #include <QTimer>
 #include <QTimerEvent>
 #include <QUrl>
+#include <QtConcurrent>
 #include <QtQml>
 
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 // Resources live in the static library: they must be registered by name from the global
 // namespace before the interface loads.
@@ -169,6 +171,9 @@ Application::~Application()
         killTimer(stateTimerId);
         stateTimerId = 0;
     }
+    // The history outlives no computation of its statistics.
+    statisticsWatcher.disconnect();
+    statisticsWatcher.waitForFinished();
     // No end of playback may reach this object once it is being taken apart; removal waits
     // for a report under way on the timer thread.
     if (streamPlayer)
@@ -403,7 +408,18 @@ void Application::ResumeHistorySession()
         sessionStartMs = last.session;
 }
 
-QVariantMap Application::Statistics(int days)
+void Application::RequestStatistics(int days, QObject* receiver)
+{
+    statisticsReceiver = receiver;
+    if (statisticsWatcher.isRunning()) {
+        waitingStatisticsDays = days;
+        return;
+    }
+    HistoryStore* store = history.get();
+    statisticsWatcher.setFuture(QtConcurrent::run([store, days] { return ComputeStatistics(store, days); }));
+}
+
+QVariantMap Application::ComputeStatistics(HistoryStore* history, int days)
 {
     if (!history)
         return QVariantMap();
@@ -518,6 +534,14 @@ void Application::initSound()
     reconnectDevices();
 
     connect(this, SIGNAL(midiAnswer(uint)), this, SLOT(ProvideMidiAnswer(uint)));
+    connect(&statisticsWatcher, &QFutureWatcher<QVariantMap>::finished, this, [this] {
+        if (waitingStatisticsDays >= 0) { // a newer request: its figures are the ones wanted
+            const int days = std::exchange(waitingStatisticsDays, -1);
+            RequestStatistics(days, statisticsReceiver);
+            return;
+        }
+        messenger->showStatistics(statisticsWatcher.result(), statisticsReceiver);
+    });
 }
 
 void Application::reconnectDevices()

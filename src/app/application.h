@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFutureWatcher>
 #include <QPointer>
 #include <QQuickView>
 #include <QVariant>
@@ -88,9 +89,14 @@ public:
     void ChooseInputDevice(int row);
     void ChooseInstrument(int row);
     int InstrumentRow() const { return instrument.Row(); }
-    // The statistics view's figures for the last `days` days (0: all), with "problem" set
-    // to the history's trouble message, if any. Empty without a history.
-    QVariantMap Statistics(int days);
+    // The statistics view's figures for the last `days` days (0: all), computed on a worker
+    // thread so that the window never waits for the history; then `receiver`'s
+    // showFigures(figures) is called on the GUI thread, through the bridge. A request made
+    // while one is computed waits for it; a newer one replaces it.
+    void RequestStatistics(int days, QObject* receiver);
+    // Any thread: the figures, with "problem" set to the history's trouble message and
+    // "readError" to why it cannot be read now, if so. Empty without a history.
+    static QVariantMap ComputeStatistics(HistoryStore* history, int days);
     HistoryStore* GetHistory() const { return history.get(); }
     // The device the notes are played on; empty when there is none.
     boost::shared_ptr<Core::MidiOutDevice> GetOutputDevice() const { return outputDevice; }
@@ -171,6 +177,10 @@ private:
     InstrumentChoice instrument;
     bool replaying; // the note about to play is the current question's again
     std::unique_ptr<HistoryStore> history;
+    // GUI thread: the statistics being computed, and a request waiting for them (-1: none).
+    QFutureWatcher<QVariantMap> statisticsWatcher;
+    int waitingStatisticsDays = -1;
+    QPointer<QObject> statisticsReceiver;
     qint64 sessionStartMs; // the history's id of the session in progress; 0 until its first answer
     bool answeredWithMouse; // the answer being judged came from a click
 

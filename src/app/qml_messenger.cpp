@@ -143,10 +143,17 @@ void QMLMessenger::selectInstrument(int row)
         application->ChooseInstrument(row);
 }
 
-QVariantMap QMLMessenger::statistics(int days)
+void QMLMessenger::requestStatistics(int days, QObject* view)
 {
-    lastFigures = application ? application->Statistics(days) : QVariantMap();
-    return lastFigures;
+    if (application)
+        application->RequestStatistics(days, view);
+}
+
+void QMLMessenger::showStatistics(const QVariantMap& figures, QObject* view)
+{
+    lastFigures = figures;
+    if (view)
+        QMetaObject::invokeMethod(view, "showFigures", Q_ARG(QVariant, QVariant(figures)));
 }
 
 void QMLMessenger::plot(QObject* series, const QString& list, const QString& xKey, const QString& yKey, double yScale)

@@ -50,6 +50,8 @@ public:
     void answerRecieved(bool correct, unsigned int questionIndex);
     void maturityLevelChanged(unsigned int level);
     void perfectPitchAcquired(unsigned int level);
+    // The figures asked for, handed to the view that asked; plot() draws from them.
+    void showStatistics(const QVariantMap& figures, QObject* view);
 
 public slots:
     void startNewSession(uint maturityLevel);
@@ -60,8 +62,9 @@ public slots:
     // A row of "midiListModel", and a row of instrumentNames.
     void selectInputDevice(int row);
     void selectInstrument(int row);
-    // The statistics view's figures for the last `days` days, 0 for all.
-    QVariantMap statistics(int days);
+    // Asks for the statistics view's figures for the last `days` days, 0 for all; `view`'s
+    // showFigures(figures) gets them once they are computed.
+    void requestStatistics(int days, QObject* view);
     // Replaces the points of a chart's line series by the figures' list `list` (as the
     // last call of statistics() gave it), x from `xKey`, y from `yKey` times `yScale`.
     // Points appended one by one from QML would cost a relayout each.

@@ -147,6 +147,12 @@ double AxisTop(const AppUnderTest& t, const char* chart)
     return -1;
 }
 
+// The statistics view open, with the figures it asked for.
+bool FiguresShown(const AppUnderTest& t)
+{
+    return t.Item("statsWindow") && t.Window("statsWindow", "visible").toBool() && !t.Window("statsWindow", "computing").toBool();
+}
+
 qint64 NoonDaysAgo(int days)
 {
     return QDateTime(QDate::currentDate().addDays(-days), QTime(12, 0)).toMSecsSinceEpoch();
@@ -404,7 +410,7 @@ private slots:
         view.requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(&view));
         t.ClickItem("statsButton");
-        QTRY_VERIFY(t.Item("statsWindow") && t.Window("statsWindow", "visible").toBool());
+        QTRY_VERIFY(FiguresShown(t));
         QVERIFY(t.Window("statsEmpty", "visible").toBool() && !t.Window("Keyboard", "visible").toBool());
         QVERIFY(t.Window("statsProblem", "text").toString().contains("moved aside"));
         QTest::keyClick(&view, Qt::Key_Escape);
@@ -414,7 +420,7 @@ private slots:
         const int asked = int(t.Asked());
         t.Click(asked + 12 - 21); // the right note an octave too high
         t.ClickItem("statsButton");
-        QTRY_VERIFY(!t.Window("statsEmpty", "visible").toBool());
+        QTRY_VERIFY(FiguresShown(t) && !t.Window("statsEmpty", "visible").toBool());
         const QVariantMap figures = t.Window("statsWindow", "figures").toMap();
         QCOMPARE(QVector<int>({figures["answers"].toInt(), figures["right"].toInt(), figures["octaveErrors"].toInt()}),
                  QVector<int>({1, 0, 1}));
@@ -464,7 +470,7 @@ private slots:
                     && hold.exec("INSERT INTO sessions VALUES(1, 1, 1, 1, 1, 1)"));
             AppUnderTest t;
             t.ClickItem("statsButton");
-            QTRY_VERIFY_WITH_TIMEOUT(t.Item("statsWindow") && t.Window("statsWindow", "visible").toBool(), 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(FiguresShown(t), 20000);
             QVERIFY2(t.Window("statsProblem", "text").toString().contains("cannot be read now"),
                      qPrintable(t.Window("statsProblem", "text").toString()));
             QVERIFY(!t.Window("statsEmpty", "visible").toBool());
@@ -505,7 +511,7 @@ private slots:
         }
         AppUnderTest t;
         t.ClickItem("statsButton");
-        QTRY_VERIFY(t.Item("statsWindow") && !t.Window("statsEmpty", "visible").toBool());
+        QTRY_VERIFY(FiguresShown(t));
         // The last 30 days by default: the second and third sessions.
         QCOMPARE(Drawn(t, "levelChart", 0), (QVector<QPointF>{{double(ended[1]), 200.0 / 3}, {double(ended[2]), 75}}));
         QCOMPARE(Drawn(t, "levelChart", 1), (QVector<QPointF>{{double(ended[1]), 3}, {double(ended[2]), 4}}));
@@ -525,6 +531,12 @@ private slots:
             QTRY_COMPARE(Drawn(t, "levelChart", 0).size(), range.second);
             QCOMPARE(Drawn(t, "levelChart", 0).front().x(), double(ended[3 - range.second]));
         }
+        // Asked twice at once: the view ends with the figures asked for last.
+        messenger->requestStatistics(7, t.Item("statsWindow"));
+        messenger->requestStatistics(0, t.Item("statsWindow"));
+        QTRY_COMPARE(Drawn(t, "levelChart", 0).size(), 3);
+        QTest::qWait(200);
+        QCOMPARE(Drawn(t, "levelChart", 0).size(), 3);
     }
 
     // The colour hint and the help box switched while an answer is shown: the store keeps

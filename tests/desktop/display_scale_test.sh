@@ -48,15 +48,12 @@ for case in "192 2" "144 1.5"; do
     else
         read -r platform shown size <<<"$report"
         [ "$platform" = xcb ] && [ "$shown" = "$ratio" ] || fail "Xft.dpi $dpi: platform $platform, ratio $shown (want xcb, $ratio)"
-        # The window's size on the screen, in pixels, against its logical size.
-        window=$(xdotool search --onlyvisible --pid "$app" | tail -n 1)
-        pixels=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p')
-        python3 - "$size" "$pixels" "$ratio" <<'PY' || fail "Xft.dpi $dpi: logical $size, on screen $pixels"
-import sys
-(lw, lh), (pw, ph) = (map(int, a.split("x")) for a in sys.argv[1:3])
-r = float(sys.argv[3])
-sys.exit(0 if abs(lw * r - pw) <= r and abs(lh * r - ph) <= r and pw > 3000 else 1)
-PY
+        # The window's size on the screen, in pixels, is its logical size times the ratio.
+        pixels=$(xdotool getwindowgeometry "$(xdotool search --onlyvisible --pid "$app" | tail -n 1)" \
+                 | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p')
+        awk -v l="$size" -v p="$pixels" -v r="$ratio" 'BEGIN { split(l, a, "x"); split(p, b, "x");
+            d = a[1] * r - b[1]; e = a[2] * r - b[2]; exit !(d * d <= r * r && e * e <= r * r && b[1] > 3000) }' \
+            || fail "Xft.dpi $dpi: logical $size, on screen $pixels"
     fi
     kill "$app"
     wait "$app" || fail "Xft.dpi $dpi: the program did not end cleanly"
