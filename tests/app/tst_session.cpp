@@ -489,23 +489,12 @@ private slots:
             const int levels[3] = {2, 3, 4}, right[3] = {7, 14, 21};
             // Per session: answers one minute apart, (asked, answered, response ms).
             const std::vector<std::array<int, 3>> answers[3] = {
-                {{26, 26, 1000}, {38, 39, 3000}},
-                {{60, 60, 1200}, {64, 76, 2400}},
-                {{62, 62, 800}, {67, 67, 1000}, {69, 70, 4600}}};
+                {{26, 26, 1000}, {38, 39, 3000}}, {{60, 60, 1200}, {64, 76, 2400}}, {{62, 62, 800}, {67, 67, 1000}, {69, 70, 4600}}};
             for (int s = 0; s < 3; ++s) {
                 const qint64 start = ended[s] - 600000;
-                for (size_t i = 0; i < answers[s].size(); ++i) {
-                    HistoryAnswer a;
-                    a.timeMs = start + qint64(i) * 60000;
-                    a.level = levels[s];
-                    a.session = start - 1000;
-                    a.question = int(i);
-                    a.asked = answers[s][i][0];
-                    a.answered = answers[s][i][1];
-                    a.right = a.asked == a.answered;
-                    a.responseMs = answers[s][i][2];
-                    store.RecordAnswer(a);
-                }
+                for (size_t i = 0; i < answers[s].size(); ++i)
+                    store.RecordAnswer({start + qint64(i) * 60000, levels[s], start - 1000, int(i), answers[s][i][0],
+                                        answers[s][i][1], answers[s][i][0] == answers[s][i][1], false, answers[s][i][2], 0});
                 store.RecordSession({start - 1000, ended[s], levels[s], right[s], levels[s] * 7, levels[s] + 1});
             }
         }
