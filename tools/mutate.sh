@@ -114,7 +114,7 @@ named = sorted({t for fault in faults for t in fault["tests"]})
 baseline_failed = set()
 if named and not full:
     failed, _ = try_tests(named)
-    baseline_failed = set(failed or named)
+    baseline_failed = set(named if failed is None else failed)
 suite_baseline = None  # the whole suite's failures on the unchanged code, run when first needed
 
 def suite_failures_before():
