@@ -86,7 +86,7 @@ Rectangle {
         var octaves = [], labels = []
         for (var o = 0; o < figures.octaves.length; ++o) {
             octaves.push(percent(figures.octaves[o].right, figures.octaves[o].total))
-            labels.push(String(figures.octaves[o].octave))
+            labels.push(String(figures.octaves[o].at))
         }
         octaveAxis.categories = labels
         octaveBars.clear()

@@ -419,23 +419,19 @@ void Application::RequestStatistics(int days, QObject* receiver)
     statisticsWatcher.setFuture(QtConcurrent::run([store, days] { return ComputeStatistics(store, days); }));
 }
 
-QVariantMap Application::ComputeStatistics(HistoryStore* history, int days)
+StatisticsFigures Application::ComputeStatistics(HistoryStore* history, int days)
 {
     if (!history)
-        return QVariantMap();
+        return StatisticsFigures();
     history->Flush();
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    const qint64 since = days > 0 ? now - qint64(days) * 86400000 : 0;
     QString readError;
-    const std::vector<HistoryAnswer> answers = HistoryStore::ReadAnswers(history->Path(), since, &readError);
-    const std::vector<HistorySession> sessions = HistoryStore::ReadSessions(history->Path(), since, &readError);
-    QVariantMap figures = HistoryStats::Compute(answers, sessions, now, days);
+    StatisticsFigures figures =
+        HistoryStats::Read(history->Path(), QDateTime::currentMSecsSinceEpoch(), days, &readError);
     // What cannot be read now is said as such, never shown as nothing practised.
     if (!readError.isEmpty())
-        figures.insert(QStringLiteral("readError"),
-                       tr("Your practice history cannot be read now (%1). Nothing is lost: try again in a moment.")
-                           .arg(readError));
-    figures.insert(QStringLiteral("problem"), history->Problem());
+        figures.readError =
+            tr("Your practice history cannot be read now (%1). Nothing is lost: try again in a moment.").arg(readError);
+    figures.problem = history->Problem();
     return figures;
 }
 
@@ -534,7 +530,7 @@ void Application::initSound()
     reconnectDevices();
 
     connect(this, SIGNAL(midiAnswer(uint)), this, SLOT(ProvideMidiAnswer(uint)));
-    connect(&statisticsWatcher, &QFutureWatcher<QVariantMap>::finished, this, [this] {
+    connect(&statisticsWatcher, &QFutureWatcher<StatisticsFigures>::finished, this, [this] {
         if (waitingStatisticsDays >= 0) { // a newer request: its figures are the ones wanted
             const int days = std::exchange(waitingStatisticsDays, -1);
             RequestStatistics(days, statisticsReceiver);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/instrument_choice.h"
+#include "app/statistics_figures.h"
 #include "core/midi/midi.h"
 #include "core/midi/midi_connector.h"
 #include "core/midi/subject.h"
@@ -94,9 +95,9 @@ public:
     // showFigures(figures) is called on the GUI thread, through the bridge. A request made
     // while one is computed waits for it; a newer one replaces it.
     void RequestStatistics(int days, QObject* receiver);
-    // Any thread: the figures, with "problem" set to the history's trouble message and
-    // "readError" to why it cannot be read now, if so. Empty without a history.
-    static QVariantMap ComputeStatistics(HistoryStore* history, int days);
+    // Any thread: the figures, with `problem` set to the history's trouble message and
+    // `readError` to why it cannot be read now, if so. Empty without a history.
+    static StatisticsFigures ComputeStatistics(HistoryStore* history, int days);
     HistoryStore* GetHistory() const { return history.get(); }
     // The device the notes are played on; empty when there is none.
     boost::shared_ptr<Core::MidiOutDevice> GetOutputDevice() const { return outputDevice; }
@@ -178,7 +179,7 @@ private:
     bool replaying; // the note about to play is the current question's again
     std::unique_ptr<HistoryStore> history;
     // GUI thread: the statistics being computed, and a request waiting for them (-1: none).
-    QFutureWatcher<QVariantMap> statisticsWatcher;
+    QFutureWatcher<StatisticsFigures> statisticsWatcher;
     int waitingStatisticsDays = -1;
     QPointer<QObject> statisticsReceiver;
     qint64 sessionStartMs; // the history's id of the session in progress; 0 until its first answer

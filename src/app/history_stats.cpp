@@ -1,15 +1,16 @@
 #include "app/history_stats.h"
 
+#include "app/history_store.h"
+
 #include <QDate>
 #include <QDateTime>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTime>
-#include <QVariantList>
+#include <QVariant>
 
-#include <algorithm>
 #include <array>
 #include <limits>
-#include <map>
-#include <unordered_map>
 
 namespace {
 
@@ -19,174 +20,145 @@ const int Octaves = 7;
 const int LowestKey = 24; // C1
 const int KeyCount = 84;  // up to B7
 
-struct SessionSpan
-{
-    qint64 first;
-    qint64 last;
-    int firstResponseMs;
-};
-
-struct Day
-{
-    QDate date;
-    qint64 midnightMs = 0;
-    int answers = 0;
-    int right = 0;
-    std::vector<int> responses;
-    std::unordered_map<qint64, SessionSpan> sessions;
-};
-
-struct Tally
-{
-    int right = 0;
-    int total = 0;
-    void Add(bool isRight)
-    {
-        ++total;
-        right += isRight ? 1 : 0;
-    }
-};
-
-QVariantMap Counts(const Tally& tally)
-{
-    return {{QStringLiteral("right"), tally.right}, {QStringLiteral("total"), tally.total}};
-}
-
-// Mean of the two middle values for an even count.
-double Median(std::vector<int>& values)
-{
-    if (values.empty())
-        return 0.0;
-    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    if (values.size() % 2 == 1)
-        return *middle;
-    const int lower = *std::max_element(values.begin(), middle);
-    return (static_cast<double>(lower) + *middle) / 2.0;
-}
-
-qint64 LocalMidnight(const QDate& date)
-{
-    return QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch();
-}
-
 bool IsNote(int midi)
 {
     return midi >= 0 && midi <= 127;
 }
 
-} // namespace
-
-QVariantMap HistoryStats::Compute(const std::vector<HistoryAnswer>& answers,
-                                  const std::vector<HistorySession>& sessions, qint64 nowMs, int days)
+struct Tallies
 {
-    const qint64 since = days > 0 ? nowMs - days * DayMs : std::numeric_limits<qint64>::min();
-    Tally all;
-    int octaveErrors = 0;
-    std::array<Tally, PitchClasses> pitchClasses;
-    std::array<Tally, Octaves> octaves;
-    std::array<Tally, KeyCount> keys;
+    std::array<StatisticsTally, PitchClasses> pitchClasses;
+    std::array<StatisticsTally, Octaves> octaves;
+    std::array<StatisticsTally, KeyCount> keys;
     std::array<int, PitchClasses * PitchClasses> confusion{};
-    std::map<qint64, Day> dayMap; // by Julian day: date order
+};
 
-    // Local dates cost a time-zone conversion; answers come in time order, so the current
-    // day's bounds answer nearly every lookup.
-    Day* day = nullptr;
-    qint64 dayBegin = 0, dayEnd = 0;
-    for (const HistoryAnswer& a : answers) {
-        if (a.timeMs < since)
-            continue;
-        all.Add(a.right);
-        if (!day || a.timeMs < dayBegin || a.timeMs >= dayEnd) {
-            const QDate date = QDateTime::fromMSecsSinceEpoch(a.timeMs).date();
-            day = &dayMap[date.toJulianDay()];
-            day->date = date;
-            day->midnightMs = LocalMidnight(date);
-            // Kept around the answer even where a time-zone change moves midnight.
-            dayBegin = std::min(day->midnightMs, a.timeMs);
-            dayEnd = std::max(LocalMidnight(date.addDays(1)), a.timeMs + 1);
-        }
-        ++day->answers;
-        day->right += a.right ? 1 : 0;
-        day->responses.push_back(a.responseMs);
-        const auto span = day->sessions.try_emplace(a.session, SessionSpan{a.timeMs, a.timeMs, a.responseMs});
-        if (!span.second) {
-            SessionSpan& s = span.first->second;
-            if (a.timeMs < s.first) {
-                s.first = a.timeMs;
-                s.firstResponseMs = a.responseMs;
-            }
-            s.last = std::max(s.last, a.timeMs);
-        }
-
-        if (!IsNote(a.asked))
+// Answers by what was asked and answered: a few hundred rows however long the history.
+bool ReadTallies(QSqlQuery& query, qint64 since, StatisticsFigures& f, Tallies& t)
+{
+    if (!query.prepare(QStringLiteral("SELECT asked, answered, \"right\" != 0, count(*) FROM answers "
+                                      "WHERE time >= ? GROUP BY 1, 2, 3")))
+        return false;
+    query.addBindValue(since);
+    if (!query.exec())
+        return false;
+    const auto add = [](StatisticsTally& t, bool right, int count) {
+        t.total += count;
+        t.right += right ? count : 0;
+    };
+    while (query.next()) {
+        const int asked = query.value(0).toInt();
+        const int answered = query.value(1).toInt();
+        const bool right = query.value(2).toBool();
+        const int count = query.value(3).toInt();
+        f.answers += count;
+        f.right += right ? count : 0;
+        if (!IsNote(asked))
             continue; // not a note: counted in the totals only
-        const int askedPc = a.asked % PitchClasses;
-        pitchClasses[askedPc].Add(a.right);
-        const int octave = a.asked / 12 - 1;
+        const int askedPc = asked % PitchClasses;
+        add(t.pitchClasses[askedPc], right, count);
+        const int octave = asked / 12 - 1;
         if (octave >= 1 && octave <= Octaves)
-            octaves[octave - 1].Add(a.right);
-        if (a.asked >= LowestKey && a.asked < LowestKey + KeyCount)
-            keys[a.asked - LowestKey].Add(a.right);
-        if (IsNote(a.answered)) {
-            const int answeredPc = a.answered % PitchClasses;
-            ++confusion[askedPc * PitchClasses + answeredPc];
-            if (askedPc == answeredPc && a.asked != a.answered)
-                ++octaveErrors;
+            add(t.octaves[octave - 1], right, count);
+        if (asked >= LowestKey && asked < LowestKey + KeyCount)
+            add(t.keys[asked - LowestKey], right, count);
+        if (IsNote(answered)) {
+            const int answeredPc = answered % PitchClasses;
+            t.confusion[askedPc * PitchClasses + answeredPc] += count;
+            if (askedPc == answeredPc && asked != answered)
+                f.octaveErrors += count;
         }
     }
+    return !query.lastError().isValid();
+}
 
-    QVariantList pitchClassList, octaveList, keyList, confusionList, sessionList, dayList;
-    for (const Tally& t : pitchClasses)
-        pitchClassList.append(Counts(t));
+// Every list at its full length, zeros included, so the view never looks past an end.
+void Publish(Tallies& t, StatisticsFigures& f)
+{
+    for (int i = 0; i < PitchClasses; ++i) {
+        t.pitchClasses[i].at = i;
+        f.pitchClasses.append(QVariant::fromValue(t.pitchClasses[i]));
+    }
     for (int i = 0; i < Octaves; ++i) {
-        QVariantMap entry = Counts(octaves[i]);
-        entry.insert(QStringLiteral("octave"), i + 1);
-        octaveList.append(entry);
+        t.octaves[i].at = i + 1;
+        f.octaves.append(QVariant::fromValue(t.octaves[i]));
     }
     for (int i = 0; i < KeyCount; ++i) {
-        QVariantMap entry = Counts(keys[i]);
-        entry.insert(QStringLiteral("note"), LowestKey + i);
-        keyList.append(entry);
+        t.keys[i].at = LowestKey + i;
+        f.keys.append(QVariant::fromValue(t.keys[i]));
     }
-    for (int count : confusion)
-        confusionList.append(count);
+    f.confusion = QList<int>(t.confusion.begin(), t.confusion.end());
+    f.octaveErrorShare = f.answers > 0 ? static_cast<double>(f.octaveErrors) / f.answers : 0.0;
+}
 
-    std::vector<const HistorySession*> inRange;
-    for (const HistorySession& s : sessions)
-        if (s.endMs >= since)
-            inRange.push_back(&s);
-    std::stable_sort(inRange.begin(), inRange.end(),
-                     [](const HistorySession* a, const HistorySession* b) { return a->endMs < b->endMs; });
-    for (const HistorySession* s : inRange) {
-        sessionList.append(QVariantMap{
-            {QStringLiteral("time"), static_cast<double>(s->endMs)},
-            {QStringLiteral("level"), s->level},
-            {QStringLiteral("nextLevel"), s->nextLevel},
-            {QStringLiteral("score"), s->total > 0 ? s->right * 100.0 / s->total : 0.0}});
+// Per local day: the answers, the right ones, the median response time (the mean of the two
+// middle ones for an even count) and the practice time. SQLite's 'localtime' and Qt's local
+// time both follow the C library's time zone.
+bool ReadDays(QSqlQuery& query, qint64 since, StatisticsFigures& f)
+{
+    if (!query.prepare(QStringLiteral(
+            "WITH a AS MATERIALIZED (SELECT date(time / 1000, 'unixepoch', 'localtime') AS day, time, session, "
+            "response_ms AS response, \"right\" != 0 AS ok FROM answers WHERE time >= ?), "
+            "counts AS (SELECT day, count(*) AS answers, sum(ok) AS ok FROM a GROUP BY day), "
+            "middles AS (SELECT day, avg(response) AS median FROM (SELECT day, response, "
+            "row_number() OVER (PARTITION BY day ORDER BY response) AS n, count(*) OVER (PARTITION BY day) AS c "
+            "FROM a) WHERE n IN ((c + 1) / 2, c / 2 + 1) GROUP BY day), "
+            "spans AS (SELECT day, session, min(time) AS first, max(time) AS last FROM a GROUP BY day, session), "
+            // The first answer's response: ties in time go to the one recorded first.
+            "practice AS (SELECT day, sum(last - first + (SELECT response_ms FROM answers AS b "
+            "WHERE b.time = spans.first AND b.session = spans.session ORDER BY b.id LIMIT 1)) AS ms "
+            "FROM spans GROUP BY day) "
+            "SELECT day, answers, ok, median, ms FROM counts JOIN middles USING (day) JOIN practice USING (day) "
+            "ORDER BY day")))
+        return false;
+    query.addBindValue(since);
+    if (!query.exec())
+        return false;
+    while (query.next()) {
+        StatisticsDay d;
+        d.date = query.value(0).toString();
+        d.time = static_cast<double>(
+            QDateTime(QDate::fromString(d.date, QStringLiteral("yyyy-MM-dd")), QTime(0, 0)).toMSecsSinceEpoch());
+        d.answers = query.value(1).toInt();
+        d.right = query.value(2).toInt();
+        d.medianResponseMs = query.value(3).toDouble();
+        d.practiceMinutes = query.value(4).toDouble() / 60000.0;
+        f.days.append(QVariant::fromValue(d));
     }
+    return !query.lastError().isValid();
+}
 
-    for (auto& entry : dayMap) {
-        Day& d = entry.second;
-        qint64 practiceMs = 0;
-        for (const auto& s : d.sessions)
-            practiceMs += s.second.last - s.second.first + s.second.firstResponseMs;
-        dayList.append(QVariantMap{{QStringLiteral("date"), d.date.toString(QStringLiteral("yyyy-MM-dd"))},
-                                   {QStringLiteral("time"), static_cast<double>(d.midnightMs)},
-                                   {QStringLiteral("answers"), d.answers},
-                                   {QStringLiteral("right"), d.right},
-                                   {QStringLiteral("medianResponseMs"), Median(d.responses)},
-                                   {QStringLiteral("practiceMinutes"), practiceMs / 60000.0}});
+} // namespace
+
+StatisticsFigures HistoryStats::Read(const QString& path, qint64 nowMs, int days, QString* error)
+{
+    const qint64 since = days > 0 ? nowMs - days * DayMs : std::numeric_limits<qint64>::min();
+    StatisticsFigures f;
+    Tallies tallies;
+    QString reason;
+    const bool read = HistoryStore::ReadWith(path, &reason, [&](QSqlQuery& query) {
+        return ReadTallies(query, since, f, tallies) && ReadDays(query, since, f);
+    });
+    std::vector<HistorySession> sessions;
+    if (read)
+        sessions = HistoryStore::ReadSessions(path, since == std::numeric_limits<qint64>::min() ? 0 : since, &reason);
+    const bool failed = !read || !reason.isEmpty();
+    if (failed) { // nothing half read is shown
+        if (error)
+            *error = reason;
+        f = StatisticsFigures();
+        tallies = Tallies();
     }
-
-    return {{QStringLiteral("answers"), all.total},
-            {QStringLiteral("right"), all.right},
-            {QStringLiteral("pitchClasses"), pitchClassList},
-            {QStringLiteral("octaves"), octaveList},
-            {QStringLiteral("confusion"), confusionList},
-            {QStringLiteral("octaveErrors"), octaveErrors},
-            {QStringLiteral("octaveErrorShare"), all.total > 0 ? static_cast<double>(octaveErrors) / all.total : 0.0},
-            {QStringLiteral("keys"), keyList},
-            {QStringLiteral("sessions"), sessionList},
-            {QStringLiteral("days"), dayList}};
+    Publish(tallies, f);
+    if (failed)
+        return f;
+    for (const HistorySession& s : sessions) {
+        StatisticsSession shown;
+        shown.time = static_cast<double>(s.endMs);
+        shown.level = s.level;
+        shown.nextLevel = s.nextLevel;
+        shown.score = s.total > 0 ? s.right * 100.0 / s.total : 0.0;
+        f.sessions.append(QVariant::fromValue(shown));
+    }
+    return f;
 }

@@ -585,6 +585,17 @@ bool HistoryStore::ReadLastAnswer(const QString& path, HistoryAnswer* answer)
     return found;
 }
 
+bool HistoryStore::ReadWith(const QString& path, QString* error, const std::function<bool(QSqlQuery&)>& read)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    QString reason;
+    const bool ok = WithReadConnection(path, &reason, read);
+    if (!ok && error)
+        *error = reason;
+    return ok;
+}
+
 std::vector<HistoryAnswer> HistoryStore::ReadAnswers(const QString& path, qint64 sinceMs, QString* error)
 {
     std::vector<HistoryAnswer> answers;

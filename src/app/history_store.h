@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -80,6 +81,10 @@ public:
     // if given, says why (it stays empty for a missing database).
     static std::vector<HistoryAnswer> ReadAnswers(const QString& path, qint64 sinceMs = 0, QString* error = nullptr);
     static std::vector<HistorySession> ReadSessions(const QString& path, qint64 sinceMs = 0, QString* error = nullptr);
+    // Any thread: runs `read` on a read-only connection of the caller's own. A missing
+    // database is not read and gives true; false with *error set when the database cannot
+    // be opened or `read` fails.
+    static bool ReadWith(const QString& path, QString* error, const std::function<bool(QSqlQuery&)>& read);
     // The answer recorded last; false when there is none or it cannot be read.
     static bool ReadLastAnswer(const QString& path, HistoryAnswer* answer);
     // Every answer as one CSV line under a header. A missing database gives the header only.

@@ -149,11 +149,11 @@ void QMLMessenger::requestStatistics(int days, QObject* view)
         application->RequestStatistics(days, view);
 }
 
-void QMLMessenger::showStatistics(const QVariantMap& figures, QObject* view)
+void QMLMessenger::showStatistics(const StatisticsFigures& figures, QObject* view)
 {
     lastFigures = figures;
     if (view)
-        QMetaObject::invokeMethod(view, "showFigures", Q_ARG(QVariant, QVariant(figures)));
+        QMetaObject::invokeMethod(view, "showFigures", Q_ARG(QVariant, QVariant::fromValue(figures)));
 }
 
 void QMLMessenger::plot(QObject* series, const QString& list, const QString& xKey, const QString& yKey, double yScale)
@@ -161,12 +161,21 @@ void QMLMessenger::plot(QObject* series, const QString& list, const QString& xKe
     auto* line = qobject_cast<QXYSeries*>(series);
     if (!line)
         return;
-    const QVariantList items = lastFigures.value(list).toList();
+    const QMetaObject& figures = StatisticsFigures::staticMetaObject;
+    const int listIndex = figures.indexOfProperty(list.toLatin1().constData());
+    if (listIndex < 0)
+        return;
+    const QVariantList items = figures.property(listIndex).readOnGadget(&lastFigures).toList();
     QVector<QPointF> points;
     points.reserve(items.size());
     for (const QVariant& item : items) {
-        const QVariantMap values = item.toMap();
-        points.append(QPointF(values.value(xKey).toDouble(), values.value(yKey).toDouble() * yScale));
+        const QMetaObject* record = item.metaType().metaObject();
+        const int x = record ? record->indexOfProperty(xKey.toLatin1().constData()) : -1;
+        const int y = record ? record->indexOfProperty(yKey.toLatin1().constData()) : -1;
+        if (x < 0 || y < 0)
+            return;
+        points.append(QPointF(record->property(x).readOnGadget(item.constData()).toDouble(),
+                              record->property(y).readOnGadget(item.constData()).toDouble() * yScale));
     }
     line->replace(points);
 }

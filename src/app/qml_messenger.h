@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include "app/statistics_figures.h"
+
 class Application;
 class AppSettings;
 
@@ -51,7 +53,7 @@ public:
     void maturityLevelChanged(unsigned int level);
     void perfectPitchAcquired(unsigned int level);
     // The figures asked for, handed to the view that asked; plot() draws from them.
-    void showStatistics(const QVariantMap& figures, QObject* view);
+    void showStatistics(const StatisticsFigures& figures, QObject* view);
 
 public slots:
     void startNewSession(uint maturityLevel);
@@ -65,8 +67,8 @@ public slots:
     // Asks for the statistics view's figures for the last `days` days, 0 for all; `view`'s
     // showFigures(figures) gets them once they are computed.
     void requestStatistics(int days, QObject* view);
-    // Replaces the points of a chart's line series by the figures' list `list` (as the
-    // last call of statistics() gave it), x from `xKey`, y from `yKey` times `yScale`.
+    // Replaces the points of a chart's line series by the records of the figures' list
+    // `list` (as last shown), x from their property `xKey`, y from `yKey` times `yScale`.
     // Points appended one by one from QML would cost a relayout each.
     void plot(QObject* series, const QString& list, const QString& xKey, const QString& yKey, double yScale = 1.0);
     void changeCursor(QVariant cursor);
@@ -79,7 +81,7 @@ private:
     Application* application;
     QObject* rootObject;
     AppSettings* appSettings;
-    QVariantMap lastFigures;
+    StatisticsFigures lastFigures;
 };
 
 // The process's one bridge, created by the application and never deleted.

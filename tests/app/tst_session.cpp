@@ -421,8 +421,8 @@ private slots:
         t.Click(asked + 12 - 21); // the right note an octave too high
         t.ClickItem("statsButton");
         QTRY_VERIFY(FiguresShown(t) && !t.Window("statsEmpty", "visible").toBool());
-        const QVariantMap figures = t.Window("statsWindow", "figures").toMap();
-        QCOMPARE(QVector<int>({figures["answers"].toInt(), figures["right"].toInt(), figures["octaveErrors"].toInt()}),
+        const auto figures = t.Window("statsWindow", "figures").value<StatisticsFigures>();
+        QCOMPARE(QVector<int>({figures.answers, figures.right, figures.octaveErrors}),
                  QVector<int>({1, 0, 1}));
         QCOMPARE(t.Window("octaveErrorText", "text").toString(), QString("Right note, wrong octave: 100.0 % of answers"));
 
