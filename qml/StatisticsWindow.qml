@@ -16,6 +16,7 @@ Rectangle {
     property var figures: ({})
     property bool empty: true
     property bool computing: false // the last figures stay shown until the new ones come
+    property bool drawn: false // every chart shows the last figures
     property int confusionMax: 1 // the most frequent confusion, for the matrix's shading
     readonly property var noteNames: ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
     readonly property color textColor: "#e8eef2"
@@ -54,6 +55,7 @@ Rectangle {
         computing = false
         figures = newFigures
         empty = figures.answers === undefined || figures.answers === 0
+        drawn = empty
         var most = 1
         for (var i = 0; figures.confusion && i < 144; ++i)
             if (i % 13 !== 0) // off the diagonal
@@ -62,9 +64,9 @@ Rectangle {
         problemText.text = figures.readError || figures.problem || ""
         if (empty)
             return
+        // One chart group per turn of the event loop: the window never waits for all at once.
         fillSessions()
-        fillAccuracy()
-        fillDays()
+        Qt.callLater(fillAccuracyThenDays)
         var share = figures.octaveErrorShare * 100
         octaveErrorText.text = "Right note, wrong octave: " + share.toFixed(1) + " % of answers"
     }
@@ -75,6 +77,11 @@ Rectangle {
         appmessenger.plot(levelSeries, "sessions", "time", "level", 1)
         setTimeRange(sessionTime, sessions.length ? sessions[0].time : Date.now(),
                      sessions.length ? sessions[sessions.length - 1].time : Date.now())
+    }
+
+    function fillAccuracyThenDays() {
+        fillAccuracy()
+        Qt.callLater(fillDays)
     }
 
     function fillAccuracy() {
@@ -107,6 +114,7 @@ Rectangle {
         var from = list.length ? list[0].time : Date.now(), to = list.length ? list[list.length - 1].time : Date.now()
         setTimeRange(responseTime, from, to)
         setTimeRange(practiceTime, from, to)
+        drawn = true
     }
 
     // A single point gets a day on either side, so the axis never collapses.

@@ -140,8 +140,10 @@ Rectangle {
     // "Begin here": go on with the stored session, or start one at the stored level.
     // Made at the first opening: the charts cost nothing until the learner asks for them.
     function showStatistics() {
-        statsLoader.active = true
-        statsLoader.item.open()
+        if (statsLoader.item)
+            statsLoader.item.open()
+        else
+            statsLoader.active = true // opened once made
     }
 
     function beginSession() {
@@ -683,6 +685,9 @@ Rectangle {
         z: 500
         anchors.centerIn: parent
         active: false
+        // Made a piece per frame: the window never stops for the charts' creation.
+        asynchronous: true
+        onLoaded: item.open()
         sourceComponent: StatisticsWindow {
             objectName: "statsWindow"
             width: Math.min(1100, rootrec.width - 40)

@@ -147,10 +147,11 @@ double AxisTop(const AppUnderTest& t, const char* chart)
     return -1;
 }
 
-// The statistics view open, with the figures it asked for.
+// The statistics view open, with the figures it asked for drawn.
 bool FiguresShown(const AppUnderTest& t)
 {
-    return t.Item("statsWindow") && t.Window("statsWindow", "visible").toBool() && !t.Window("statsWindow", "computing").toBool();
+    return t.Item("statsWindow") && t.Window("statsWindow", "visible").toBool() &&
+           !t.Window("statsWindow", "computing").toBool() && t.Window("statsWindow", "drawn").toBool();
 }
 
 qint64 NoonDaysAgo(int days)
