@@ -20,8 +20,10 @@ configure() { # dir flags extra-cmake-args...
     local dir=$1 flags=$2
     shift 2
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        CXX=clang++-14 cmake -S "$here" -B "$dir" -DCMAKE_BUILD_TYPE=Debug \
-            -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" \
+        # The build type's own -g would override the flags' lighter line tables; lld links the
+        # instrumented programs in a tenth of the default linker's time.
+        CXX=clang++-14 cmake -S "$here" -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG= \
+            -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags --ld-path=/usr/bin/ld.lld-14" \
             -DOVELUNE_BUILD_BENCH=OFF "$@"
     fi
 }
