@@ -6,6 +6,7 @@
 #include "app/history_store.h"
 #include "app/qml_messenger.h"
 #include "app/single_instance.h"
+#include "app/training_options.h"
 #include "core/midi/error.h"
 #include "core/midi/midi_device.h"
 #include "core/midi/midi_device_rt.h"
@@ -85,6 +86,7 @@ Application::Application(int& argc, char** argv)
       keyboard(nullptr),
       instrument(0),
       replaying(false),
+      options(nullptr),
       sessionStartMs(0),
       answeredWithMouse(false),
       firstQuestionPending(true)
@@ -133,6 +135,9 @@ Application::Application(int& argc, char** argv)
 
     // The interface reads "appmessenger" while it is being created.
     view.rootContext()->setContextProperty(QStringLiteral("appmessenger"), messenger);
+    options = new TrainingOptions();
+    options->SetApplication(this);
+    view.rootContext()->setContextProperty(QStringLiteral("appoptions"), options);
     view.setResizeMode(QQuickView::SizeRootObjectToView);
     InitApplicationResources();
     view.setSource(QUrl(QStringLiteral("qrc:/Ovelune/appwin.qml")));
@@ -156,6 +161,7 @@ Application::Application(int& argc, char** argv)
 
     app = this;
     initSound();
+    options->ApplyReferencePitch();
 
     view.showMaximized();
 
@@ -186,6 +192,7 @@ Application::~Application()
     // bridge while the view goes); the store is flushed now so no answer is lost.
     messenger->SetApplication(nullptr);
     messenger->SetRootObject(nullptr);
+    options->SetApplication(nullptr); // waits for the fluency figures it computes from the history
     appSettings->settings->sync();
     history.reset(); // waits for the answers still being written
 }
@@ -363,7 +370,7 @@ void Application::ProvideMidiAnswer(uint note)
     if (current != PlayingQuestion && current != AwaitingAnswer)
         return;
     unsigned int questionNote = 0;
-    const bool right = appSettings->ProcessAnswer(note, questionNote);
+    const bool right = appSettings->ProcessAnswer(note, questionNote, ResponseMs());
     RecordAnswer(questionNote, note, right);
     SetNewState(ShowingAnswer);
     SetStateTimer(right ? answerRightShowTimeLength : answerWrongShowTimeLength, NextQuestion);
@@ -378,7 +385,7 @@ void Application::RecordAnswer(unsigned int questionNote, unsigned int answerNot
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     HistoryAnswer answer;
     answer.timeMs = now;
-    answer.responseMs = questionClock.isValid() ? int(qMin<qint64>(questionClock.elapsed(), std::numeric_limits<int>::max())) : 0;
+    answer.responseMs = std::max(0, ResponseMs());
     if (sessionStartMs == 0)
         sessionStartMs = now - answer.responseMs;
     answer.level = int(appSettings->maturityLevel);
@@ -389,7 +396,13 @@ void Application::RecordAnswer(unsigned int questionNote, unsigned int answerNot
     answer.right = right;
     answer.midi = !answeredWithMouse;
     answer.instrument = instrument.Program();
+    answer.referencePitch = appSettings->referencePitch;
     history->RecordAnswer(answer); // queued: written on the history's own thread
+}
+
+int Application::ResponseMs() const
+{
+    return questionClock.isValid() ? int(qMin<qint64>(questionClock.elapsed(), std::numeric_limits<int>::max())) : -1;
 }
 
 // A session that goes on after the program was closed or killed stays one session in the

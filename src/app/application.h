@@ -21,6 +21,7 @@ class AppSettings;
 class HistoryStore;
 class QTimerEvent;
 class SingleInstance;
+class TrainingOptions;
 
 namespace Core {
 class SoundController;
@@ -140,6 +141,8 @@ private:
     void GoNextQuestion();
     void ShowResults();
     void RecordAnswer(unsigned int questionNote, unsigned int answerNote, bool right);
+    // Since the start of the question's note (its latest replay); -1 before any.
+    int ResponseMs() const;
     void ResumeHistorySession();
 
     // Sound and device wiring.
@@ -177,6 +180,7 @@ private:
     InstrumentChoice instrument;
     bool replaying; // the note about to play is the current question's again
     std::unique_ptr<HistoryStore> history;
+    TrainingOptions* options; // "appoptions": like the bridge, it outlives the application
     // GUI thread: the statistics being computed, and a request waiting for them (-1: none).
     QFutureWatcher<QVariantMap> statisticsWatcher;
     int waitingStatisticsDays = -1;
