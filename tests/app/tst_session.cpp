@@ -583,24 +583,24 @@ private slots:
     }
 
     // The pitch classes answered fluently are marked on the level picture and in the
-    // statistics view: C here, with ten quick right answers, and not D, slow.
+    // statistics view: D here, with ten quick right answers, and not C, slow.
     void fluentNotesAreMarked()
     {
         {
             HistoryStore history(HistoryStore::DefaultPath());
             const qint64 at = QDateTime::currentMSecsSinceEpoch() - 60000;
             for (int i = 0; i < 10; ++i) {
-                history.RecordAnswer({at + i, 2, at, i, 60, 60, true, false, 900, 0});
-                history.RecordAnswer({at + 10 + i, 2, at, i, 62, 62, true, false, 2900, 0});
+                history.RecordAnswer({at + i, 2, at, i, 60, 60, true, false, 2900, 0});
+                history.RecordAnswer({at + 10 + i, 2, at, i, 62, 62, true, false, 900, 0});
             }
         }
         AppUnderTest t;
-        QTRY_VERIFY(t.Window("fluencyMark0", "visible").toBool());
-        QVERIFY(!t.Window("fluencyMark1", "visible").toBool());
+        QTRY_VERIFY(t.Window("fluencyMark1", "visible").toBool());
+        QVERIFY(!t.Window("fluencyMark0", "visible").toBool());
         t.ClickItem("statsButton");
         QTRY_VERIFY(FiguresShown(t));
-        QTRY_COMPARE(t.Window("fluencyC", "fluent").toBool(), true);
-        QCOMPARE(t.Window("fluencyD", "fluent").toBool(), false);
+        QTRY_COMPARE(t.Window("fluencyD", "fluent").toBool(), true);
+        QCOMPARE(t.Window("fluencyC", "fluent").toBool(), false);
     }
 
     void choicesInTheWindowAreKept()
