@@ -2,12 +2,12 @@ import QtQuick
 import QtQuick.Controls.Basic
 
 // The learner's settings, over the main window in the help window's style: the reference
-// pitch, the time limit of a fluent answer and whether a level passes only on fluent
-// answers. Each change is stored at once.
+// pitch, the time limit of a fluent answer, whether a level passes only on fluent answers
+// and whether the ear is cleared before each note. Each change is stored at once.
 Rectangle {
     id: settings
     width: 640
-    height: 430
+    height: 530
     color: "#424c53"
     radius: 8
 
@@ -24,6 +24,7 @@ Rectangle {
         pitchSlider.value = appoptions.referencePitch
         limitChoice.seconds = appoptions.fluentSeconds
         passCheck.checked = appoptions.passWhenFluent
+        clearCheck.checked = appoptions.clearTheEar
         visible = true
     }
 
@@ -188,6 +189,7 @@ Rectangle {
                     onClicked: {
                         appoptions.passWhenFluent = !passCheck.checked
                         passCheck.checked = appoptions.passWhenFluent
+        clearCheck.checked = appoptions.clearTheEar
                     }
                 }
             }
@@ -202,6 +204,46 @@ Rectangle {
         Text {
             width: parent.width
             text: qsTr("A session then passes with 90 % fluent answers instead of 65 % right ones.")
+            color: settings.noteColor
+            font.pixelSize: 13
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignLeft
+        }
+
+        Item { width: 1; height: 8 }
+
+        Row {
+            spacing: 10
+            Image {
+                id: clearCheck
+                objectName: "clearTheEarCheck"
+                property bool checked: false
+                source: checked ? "qrc:/res/checkbox_on.png" : "qrc:/res/checkbox_off.png"
+                anchors.verticalCenter: parent.verticalCenter
+                MouseArea {
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onEntered: settings.setPointer(true)
+                    onExited: settings.setPointer(false)
+                    onClicked: {
+                        appoptions.clearTheEar = !clearCheck.checked
+                        clearCheck.checked = appoptions.clearTheEar
+                    }
+                }
+            }
+            Text {
+                text: qsTr("Clear the ear between notes")
+                color: settings.textColor
+                font.pixelSize: 16
+                font.bold: true
+                anchors.verticalCenter: parent.verticalCenter
+            }
+        }
+        Text {
+            width: parent.width
+            text: qsTr("Before each note, a second of many notes at once and a short pause, and notes that "
+                       + "follow each other at least a fifth apart: no note is named by its interval from "
+                       + "the one before.")
             color: settings.noteColor
             font.pixelSize: 13
             wrapMode: Text.WordWrap

@@ -47,6 +47,35 @@ unsigned long long SumOf(const std::vector<unsigned int>& values)
     return sum;
 }
 
+// Reorders the shuffled notes so that successive ones lie at least `leap` semitones apart:
+// each next note drawn at random among those far enough from the one before, afresh when
+// the draw gets stuck (about one draw in eight at level 12). False, the list unchanged,
+// when no draw succeeds.
+bool SpreadApart(std::vector<unsigned int>& notes, unsigned int leap)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::vector<unsigned int> left = notes, order;
+        order.reserve(notes.size());
+        std::vector<size_t> candidates;
+        while (!left.empty()) {
+            candidates.clear();
+            for (size_t i = 0; i < left.size(); ++i)
+                if (order.empty() || std::max(left[i], order.back()) - std::min(left[i], order.back()) >= leap)
+                    candidates.push_back(i);
+            if (candidates.empty())
+                break;
+            const size_t pick = candidates[static_cast<size_t>(std::rand()) % candidates.size()];
+            order.push_back(left[pick]);
+            left.erase(left.begin() + static_cast<std::ptrdiff_t>(pick));
+        }
+        if (order.size() == notes.size()) {
+            notes.swap(order);
+            return true;
+        }
+    }
+    return false;
+}
+
 void WriteArray(QSettings& settings, const QString& array, const QString& key, const std::vector<unsigned int>& values)
 {
     settings.beginWriteArray(array, static_cast<int>(values.size()));
@@ -103,6 +132,8 @@ void AppSettings::ReGenerateQuestions()
         const size_t r = static_cast<size_t>(std::rand()) % (k + 1);
         std::swap(questions[k], questions[r]);
     }
+    if (clearTheEar)
+        SpreadApart(questions, MinimumLeap);
 
     correctCount = 0;
     incorrectCount = 0;
@@ -196,6 +227,7 @@ void AppSettings::ReadState()
     referencePitch = ReferencePitchFrom(settings->value(QStringLiteral("ReferencePitch")));
     fluentLimitMs = FluentLimitMsFrom(settings->value(QStringLiteral("FluentSeconds")));
     passWhenFluent = settings->value(QStringLiteral("PassWhenFluent"), false).toBool();
+    clearTheEar = settings->value(QStringLiteral("ClearTheEar"), false).toBool();
     const int storedFluent = settings->value(QStringLiteral("FluentAnswers"), 0).toInt();
     settings->endGroup();
     // Fluent answers are right ones: a larger count is damage.

@@ -66,6 +66,10 @@ public:
     int referencePitch = 440;    // "ReferencePitch": A4 in Hz, 415..466
     int fluentLimitMs = 2000;    // "FluentSeconds": 1.5, 2 or 3 s
     bool passWhenFluent = false; // "PassWhenFluent": a session passes on fluent answers
+    // "ClearTheEar": a masking sound and a pause before each question, and successive
+    // questions of a new list at least MinimumLeap semitones apart.
+    bool clearTheEar = false;
+    static constexpr unsigned int MinimumLeap = 7; // a fifth
     // Fluent answers in the current session; kept in the store ("FluentAnswers") only while
     // passWhenFluent is on, so a store without the options stays as it was.
     unsigned int fluentCount = 0;

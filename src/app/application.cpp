@@ -20,6 +20,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QStringList>
 #include <QTimer>
@@ -86,6 +87,8 @@ Application::Application(int& argc, char** argv)
       keyboard(nullptr),
       instrument(0),
       replaying(false),
+      earCleared(false),
+      clearingTicket(0),
       options(nullptr),
       sessionStartMs(0),
       answeredWithMouse(false),
@@ -305,6 +308,11 @@ void Application::StartQuestion()
 
 void Application::StartPlayBack()
 {
+    if (appSettings->clearTheEar && !replaying && !earCleared) {
+        ClearTheEar();
+        return;
+    }
+    earCleared = false;
     SetNewState(PlayingQuestion);
     if (!appSettings->HasQuestionsLeft())
         return; // cannot happen: every path here follows a bound check or a new list
@@ -315,6 +323,43 @@ void Application::StartPlayBack()
     questionClock.start();
     PlayMidi(note, false);
     messenger->currentNote(appSettings->GetIndexForNote(note));
+}
+
+// A question heard right after the one before can be named by the interval between them,
+// by relative pitch. About a second of a random cluster of notes, then a pause, leaves no
+// note to measure from.
+void Application::ClearTheEar()
+{
+    SetNewState(ClearingEar);
+    const int ticket = ++clearingTicket;
+    PlayMasker();
+    const int pauseMs = shortestPauseAfterMaskerMs
+                        + int(QRandomGenerator::global()->bounded(longestPauseAfterMaskerMs - shortestPauseAfterMaskerMs + 1));
+    QTimer::singleShot(maskerMs + pauseMs, this, [this, ticket] {
+        // A replay, a new session or a level picked meanwhile has taken over.
+        if (state.load() != ClearingEar || ticket != clearingTicket)
+            return;
+        earCleared = true;
+        StartPlayBack();
+    });
+}
+
+// Ten notes at random over five octaves, softly, on a channel of their own.
+void Application::PlayMasker()
+{
+    const unsigned char channel = 1;
+    boost::shared_ptr<Core::MidiStream> stream(new Core::MidiStream);
+    stream->AddEvent(Core::MidiEvent(Core::MidiMessage(Core::ProgramChange, channel, 0), 0, 0.0));
+    std::vector<unsigned char> keys;
+    for (int i = 0; i < 10; ++i)
+        keys.push_back(static_cast<unsigned char>(36 + QRandomGenerator::global()->bounded(61)));
+    for (unsigned char key : keys)
+        stream->AddEvent(Core::MidiEvent(Core::MidiMessage(Core::NoteOn, channel, key, 48), 0, 0.0));
+    for (unsigned char key : keys)
+        stream->AddEvent(Core::MidiEvent(Core::MidiMessage(Core::NoteOff, channel, key, 0), 0, maskerMs / 1000.0));
+    StopMidi();
+    streamPlayer->SetStream(stream);
+    streamPlayer->Play();
 }
 
 void Application::ReplayQuestion()

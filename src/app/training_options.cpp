@@ -114,6 +114,19 @@ void TrainingOptions::setPassWhenFluent(bool on)
         model->SaveChoice(QStringLiteral("FluentAnswers"), model->fluentCount);
 }
 
+bool TrainingOptions::getClearTheEar() const
+{
+    return application && application->GetAppSettings()->clearTheEar;
+}
+
+void TrainingOptions::setClearTheEar(bool on)
+{
+    if (!application)
+        return;
+    application->GetAppSettings()->clearTheEar = on;
+    application->GetAppSettings()->SaveChoice(QStringLiteral("ClearTheEar"), on);
+}
+
 void TrainingOptions::requestFluency(QObject* receiver)
 {
     if (!application || !receiver)

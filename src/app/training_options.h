@@ -10,7 +10,8 @@
 class Application;
 
 // The options beside the session, for the interface ("appoptions"): the reference pitch,
-// the time limit of a fluent answer and whether a level passes only on fluent answers.
+// the time limit of a fluent answer, whether a level passes only on fluent answers, and
+// whether the ear is cleared before each question.
 // Each change is stored at once, alone, and the reference pitch is applied to the
 // synthesizer. Also hands out the fluency figures of the twelve pitch classes.
 //
@@ -25,6 +26,7 @@ class TrainingOptions : public QObject
     Q_PROPERTY(double fluentSeconds READ getFluentSeconds WRITE setFluentSeconds)
     Q_PROPERTY(QVariantList fluentSecondsChoices READ getFluentSecondsChoices CONSTANT)
     Q_PROPERTY(bool passWhenFluent READ getPassWhenFluent WRITE setPassWhenFluent)
+    Q_PROPERTY(bool clearTheEar READ getClearTheEar WRITE setClearTheEar)
 
 public:
     explicit TrainingOptions(QObject* parent = nullptr);
@@ -47,6 +49,9 @@ public:
     QVariantList getFluentSecondsChoices() const;
     bool getPassWhenFluent() const;
     void setPassWhenFluent(bool on);
+    bool getClearTheEar() const;
+    // From the next question on; the order of questions from the next new list on.
+    void setClearTheEar(bool on);
 
 public slots:
     // `receiver`'s showFluency(figures) is called with Fluency::ToVariant's list once the

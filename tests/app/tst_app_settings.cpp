@@ -190,6 +190,24 @@ private slots:
         VerifyFresh(model, next);
     }
 
+    // Clearing the ear, successive questions lie a fifth or more apart, and every trained
+    // note is still asked once.
+    void clearedEarKeepsNotesApart()
+    {
+        AppSettings model;
+        model.clearTheEar = true;
+        for (unsigned int level = 1; level <= 12; ++level)
+            for (int round = 0; round < 20; ++round) {
+                model.SetMaturity(level);
+                Notes asked = model.questions, trained = Trained(level);
+                for (size_t i = 1; i < asked.size(); ++i)
+                    QVERIFY2(std::abs(int(asked[i]) - int(asked[i - 1])) >= 7, qPrintable(QString::number(level)));
+                std::sort(asked.begin(), asked.end());
+                std::sort(trained.begin(), trained.end());
+                QCOMPARE(asked, trained);
+            }
+    }
+
     void storedSessions_data()
     {
         QTest::addColumn<Stored>("s");

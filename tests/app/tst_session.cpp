@@ -562,6 +562,10 @@ private slots:
             QTRY_COMPARE(OnDisk("GlobalSetting/FluentSeconds").toDouble(), 1.5);
             t.ClickItem("passWhenFluentCheck");
             QTRY_COMPARE(OnDisk("GlobalSetting/PassWhenFluent").toString(), QString("true"));
+            for (const char* stored : {"true", "false"}) {
+                t.ClickItem("clearTheEarCheck");
+                QTRY_COMPARE(OnDisk("GlobalSetting/ClearTheEar").toString(), QString(stored));
+            }
             QTest::keyClick(&t.app->GetView(), Qt::Key_Escape);
             QTRY_VERIFY(!t.Window("settingsWindow", "visible").toBool());
             messenger->startNewSession(1);
@@ -580,6 +584,33 @@ private slots:
         AppUnderTest t;
         t.Click(60 - 21);
         QCOMPARE(HeardWithin(*boost::dynamic_pointer_cast<Core::MidiOutMacDevice>(t.app->GetOutputDevice()), 61), 61L);
+    }
+
+    // Clearing the ear: before each question about a second of many notes on a channel of
+    // their own and a pause, then the question's note at its own pitch.
+    void clearedEarMasksBeforeEachNote()
+    {
+        QSettings(StoreFile(), QSettings::IniFormat).setValue("GlobalSetting/ClearTheEar", true);
+        AppUnderTest t;
+        auto synth = boost::dynamic_pointer_cast<Core::MidiOutMacDevice>(t.app->GetOutputDevice());
+        EventLog log;
+        synth->AddObserver(&log);
+        QElapsedTimer waited;
+        messenger->startNewSession(2);
+        waited.start();
+        for (int question = 1; question <= 2; ++question) {
+            QTRY_COMPARE_WITH_TIMEOUT(t.app->GetState(), Application::PlayingQuestion, 5000);
+            QVERIFY2(waited.elapsed() >= 1400, qPrintable(QString::number(waited.elapsed())));
+            int masking = 0;
+            for (const Core::MidiEvent& event : log.Events())
+                masking += event.GetMessage().IsNoteAudible() && event.GetMessage().GetChannel() == 1;
+            QCOMPARE(masking, 10 * question);
+            const long asked = long(t.Asked());
+            QCOMPARE(HeardWithin(*synth, asked), asked);
+            t.Click(int(asked) - 21);
+            waited.start();
+        }
+        synth->RemoveObserver(&log);
     }
 
     // The pitch classes answered fluently are marked on the level picture and in the
