@@ -228,7 +228,7 @@ Rectangle {
         columns: 3
         spacing: 8
         property real cellWidth: (stats.width - 2 * stats.margin - 2 * spacing) / 3
-        property real cellHeight: (stats.height - y - keyStrip.height - 45 - spacing) / 2
+        property real cellHeight: (stats.height - y - keyStrip.height - fluencyPanel.height - 53 - spacing) / 2
 
         ChartView {
             objectName: "levelChart"
@@ -366,6 +366,16 @@ Rectangle {
             ValueAxis { id: practiceValues; min: 0; max: 5; labelFormat: "%d" }
             LineSeries { id: practiceSeries; axisX: practiceTime; axisY: practiceValues; color: "#7fd4a8"; pointsVisible: true }
         }
+    }
+
+    FluencyPanel {
+        id: fluencyPanel
+        objectName: "fluencyPanel"
+        visible: !stats.empty
+        x: stats.margin
+        width: stats.width - 2 * stats.margin
+        anchors.bottom: keyStrip.top
+        anchors.bottomMargin: 8
     }
 
     // The trained keys, C1 to B7, coloured by how often each was answered right.

@@ -19,6 +19,7 @@ Rectangle {
     property int globalhbordermargin: 30
     // The help window or the statistics view covers the session's controls.
     readonly property bool overlayShown: helpWindow.visible || (statsLoader.item !== null && statsLoader.item.visible)
+                                         || settingsWindow.visible
     property int sessionCorrecAnswers: 0
     property int sessionIncorrectAnswers: 0
     property int difficultyLevel: 1
@@ -75,11 +76,13 @@ Rectangle {
 
     function onMaturityLevelChanged(newLevel) {
         pickLevel(newLevel)
+        fluencyMarks.refresh()
     }
 
     function onPerfectPitchAcquired(note) {
         // The finished session stays on screen until the learner goes on.
         perfectPitchReached = true
+        fluencyMarks.refresh()
     }
 
     // ---- window logic ----
@@ -357,15 +360,27 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             picture: "btn_stats"
             tip: "Your practice"
-            enabled: !helpWindow.visible
+            enabled: !helpWindow.visible && !settingsWindow.visible
             onClicked: rootrec.showStatistics()
+        }
+
+        ChromeButton {
+            id: settingsButton
+            objectName: "settingsButton"
+            anchors.right: statsButton.left
+            anchors.rightMargin: 5
+            anchors.verticalCenter: parent.verticalCenter
+            picture: "btn_settings"
+            tip: qsTr("Settings")
+            enabled: statsButton.enabled && (statsLoader.item === null || !statsLoader.item.visible)
+            onClicked: settingsWindow.open()
         }
 
         Text {
             id: onOffLabel
             width: 38
             height: 37
-            anchors.right: statsButton.left
+            anchors.right: settingsButton.left
             anchors.rightMargin: 65
             anchors.verticalCenter: parent.verticalCenter
             visible: !rootrec.overlayShown
@@ -502,6 +517,12 @@ Rectangle {
                     if (level > 0)
                         rootrec.pickLevel(level)
                 }
+            }
+
+            FluencyMarks {
+                id: fluencyMarks
+                objectName: "fluencyMarks"
+                anchors.fill: parent
             }
         }
 
@@ -699,6 +720,23 @@ Rectangle {
         sequence: "Escape"
         enabled: statsLoader.item !== null && statsLoader.item.visible
         onActivated: statsLoader.item.close()
+    }
+
+    // ---- settings overlay ----
+
+    SettingsWindow {
+        id: settingsWindow
+        objectName: "settingsWindow"
+        z: 500
+        anchors.centerIn: parent
+        visible: false
+        onVisibleChanged: if (!visible) fluencyMarks.refresh() // the time limit may have changed
+    }
+
+    Shortcut {
+        sequence: "Escape"
+        enabled: settingsWindow.visible
+        onActivated: settingsWindow.close()
     }
 
     // ---- help overlay ----

@@ -5,7 +5,7 @@
 # desktop set to 200 % gives a program) or as QT_SCALE_FACTOR=2 ("env"). Each picture
 # runs the program on its own Xvfb screen of 1366 x 768 logical pixels with openbox, with
 # a store and a practice history of three weeks made up here. Writes OUTDIR/main.png,
-# OUTDIR/help.png and OUTDIR/statistics.png.
+# OUTDIR/help.png, OUTDIR/statistics.png and OUTDIR/settings.png.
 set -euo pipefail
 program=$(realpath "$1")
 out=$(realpath -m "$2")
@@ -58,8 +58,10 @@ for day in range(21, 0, -1):
         t, right = start, 0
         for q, note in enumerate(asked):
             ok = random.random() < 0.55 + 0.02 * (21 - day)
-            answered = note if ok else note + random.choice([-12, 12, -1, 1, 2])
             response = random.randint(900, 4200 - 100 * (21 - day))
+            if note % 12 == 0 and day < 12: # C has become fluent
+                ok, response = random.random() < 0.97, random.randint(700, 1700)
+            answered = note if ok else note + random.choice([-12, 12, -1, 1, 2])
             t += response + 700
             right += ok
             db.execute("INSERT INTO answers(time, level, session, question, asked, answered, \"right\", input, response_ms) VALUES(?,?,?,?,?,?,?,?,?)",
@@ -74,7 +76,7 @@ db.commit()
 PY
 }
 
-shot() { # name help-at-start [open-statistics]
+shot() { # name help-at-start [title-bar button to click: 3 statistics, 4 settings]
     seed "$2"
     local display
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -noreset 3>"$scratch/display" &
@@ -95,11 +97,11 @@ shot() { # name help-at-start [open-statistics]
     pids+=($app)
     sleep 6
     if [ $# -ge 3 ]; then
-        # The statistics button: fourth from the right in the window's title bar.
+        # The button $3 places left of the close button in the window's title bar.
         local window w
         window=$(DISPLAY="$display" xdotool search --onlyvisible --pid "$app" | tail -n 1)
         w=$(DISPLAY="$display" xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
-        DISPLAY="$display" xdotool mousemove --window "$window" $((w - (30 + 18 + 3 * 42) * scale)) $((30 * scale)) click 1
+        DISPLAY="$display" xdotool mousemove --window "$window" $((w - (30 + 18 + $3 * 42) * scale)) $((30 * scale)) click 1
         sleep 3
     fi
     DISPLAY="$display" import -window root "$out/$1.png"
@@ -109,4 +111,5 @@ shot() { # name help-at-start [open-statistics]
 
 shot main false
 shot help true
-shot statistics false open
+shot statistics false 3
+shot settings false 4

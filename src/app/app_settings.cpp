@@ -1,5 +1,7 @@
 #include "app/app_settings.h"
 
+#include "app/fluency.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -43,6 +45,35 @@ unsigned long long SumOf(const std::vector<unsigned int>& values)
     for (unsigned int value : values)
         sum += value;
     return sum;
+}
+
+// Reorders the shuffled notes so that successive ones lie at least `leap` semitones apart:
+// each next note drawn at random among those far enough from the one before, afresh when
+// the draw gets stuck (about one draw in eight at level 12). False, the list unchanged,
+// when no draw succeeds.
+bool SpreadApart(std::vector<unsigned int>& notes, unsigned int leap)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::vector<unsigned int> left = notes, order;
+        order.reserve(notes.size());
+        std::vector<size_t> candidates;
+        while (!left.empty()) {
+            candidates.clear();
+            for (size_t i = 0; i < left.size(); ++i)
+                if (order.empty() || std::max(left[i], order.back()) - std::min(left[i], order.back()) >= leap)
+                    candidates.push_back(i);
+            if (candidates.empty())
+                break;
+            const size_t pick = candidates[static_cast<size_t>(std::rand()) % candidates.size()];
+            order.push_back(left[pick]);
+            left.erase(left.begin() + static_cast<std::ptrdiff_t>(pick));
+        }
+        if (order.size() == notes.size()) {
+            notes.swap(order);
+            return true;
+        }
+    }
+    return false;
 }
 
 void WriteArray(QSettings& settings, const QString& array, const QString& key, const std::vector<unsigned int>& values)
@@ -101,9 +132,12 @@ void AppSettings::ReGenerateQuestions()
         const size_t r = static_cast<size_t>(std::rand()) % (k + 1);
         std::swap(questions[k], questions[r]);
     }
+    if (clearTheEar)
+        SpreadApart(questions, MinimumLeap);
 
     correctCount = 0;
     incorrectCount = 0;
+    fluentCount = 0;
     noteStats.assign(maturityLevel, 0);
     currentQuestion = 0;
     SaveState();
@@ -114,7 +148,9 @@ bool AppSettings::AnalyzeStatsAndApplyMaturity()
     unsigned int nextLevel = maturityLevel;
     bool perfectPitch = false;
 
-    const bool passed = static_cast<double>(correctCount) >= PassRatio * static_cast<double>(questions.size());
+    const double asked = static_cast<double>(questions.size());
+    const bool passed = passWhenFluent ? static_cast<double>(fluentCount) >= Fluency::FluentShare * asked
+                                       : static_cast<double>(correctCount) >= PassRatio * asked;
     if (passed) {
         if (maturityLevel < LevelCount)
             nextLevel = maturityLevel + 1;
@@ -144,7 +180,7 @@ unsigned int AppSettings::GetIndexForNote(unsigned int note) const
     return 0; // unreachable: every pitch class is in the table
 }
 
-bool AppSettings::ProcessAnswer(unsigned int answerNote, unsigned int& questionNote)
+bool AppSettings::ProcessAnswer(unsigned int answerNote, unsigned int& questionNote, int responseMs)
 {
     if (questions.empty()) {
         questionNote = 0;
@@ -158,6 +194,8 @@ bool AppSettings::ProcessAnswer(unsigned int answerNote, unsigned int& questionN
         const unsigned int index = GetIndexForNote(questionNote);
         if (index < noteStats.size())
             ++noteStats[index];
+        if (Fluency::IsFluent(true, responseMs, fluentLimitMs))
+            ++fluentCount;
     } else {
         ++incorrectCount;
     }
@@ -186,7 +224,16 @@ void AppSettings::ReadState()
     const int storedIncorrect = settings->value(QStringLiteral("InCorrectStats"), 0).toInt();
     showHelpOnStartup = settings->value(QStringLiteral("ShowHelpOnStartup"), true).toBool();
     showColorMap = settings->value(QStringLiteral("ShowColorMap"), true).toBool();
+    referencePitch = ReferencePitchFrom(settings->value(QStringLiteral("ReferencePitch")));
+    fluentLimitMs = FluentLimitMsFrom(settings->value(QStringLiteral("FluentSeconds")));
+    passWhenFluent = settings->value(QStringLiteral("PassWhenFluent"), false).toBool();
+    clearTheEar = settings->value(QStringLiteral("ClearTheEar"), false).toBool();
+    const int storedFluent = settings->value(QStringLiteral("FluentAnswers"), 0).toInt();
     settings->endGroup();
+    // Fluent answers are right ones: a larger count is damage.
+    fluentCount = storedFluent > 0 ? std::min(static_cast<unsigned int>(storedFluent),
+                                              static_cast<unsigned int>(std::max(0, storedCorrect)))
+                                   : 0;
     currentQuestion = static_cast<unsigned int>(storedCurrent);
     correctCount = static_cast<unsigned int>(storedCorrect);
     incorrectCount = static_cast<unsigned int>(storedIncorrect);
@@ -255,6 +302,8 @@ void AppSettings::SaveState()
     settings->setValue(QStringLiteral("InCorrectStats"), incorrectCount);
     settings->setValue(QStringLiteral("ShowHelpOnStartup"), showHelpOnStartup);
     settings->setValue(QStringLiteral("ShowColorMap"), showColorMap);
+    if (passWhenFluent)
+        settings->setValue(QStringLiteral("FluentAnswers"), fluentCount);
     settings->endGroup();
 
     settings->beginGroup(QStringLiteral("StatsAndQuestions"));
@@ -282,6 +331,25 @@ void AppSettings::SaveChoice(const QString& key, const QVariant& value)
 {
     settings->setValue(QStringLiteral("GlobalSetting/") + key, value);
     WriteThrough();
+}
+
+int AppSettings::ReferencePitchFrom(const QVariant& stored)
+{
+    bool ok = false;
+    const double hz = stored.toDouble(&ok);
+    if (!ok || hz < LowestReferencePitch || hz > HighestReferencePitch || hz != static_cast<int>(hz))
+        return DefaultReferencePitch;
+    return static_cast<int>(hz);
+}
+
+int AppSettings::FluentLimitMsFrom(const QVariant& stored)
+{
+    bool ok = false;
+    const double seconds = stored.toDouble(&ok);
+    for (int limitMs : Fluency::LimitsMs)
+        if (ok && seconds * 1000.0 == limitMs)
+            return limitMs;
+    return Fluency::DefaultLimitMs;
 }
 
 void AppSettings::WriteThrough()

@@ -37,7 +37,9 @@ public:
     unsigned int GetIndexForNote(unsigned int note) const;
     // Records the answer to the current question; hands back the asked note. Does not
     // advance the question, but the store gets the index of the next question to ask.
-    bool ProcessAnswer(unsigned int answerNote, unsigned int& questionNote);
+    // `responseMs` (from the start of the note; negative: unknown) decides whether a right
+    // answer was fluent.
+    bool ProcessAnswer(unsigned int answerNote, unsigned int& questionNote, int responseMs = -1);
     // True when the list holds a question at currentQuestion that has not been answered.
     bool HasQuestionsLeft() const;
 
@@ -59,7 +61,26 @@ public:
     bool showColorMap = true;
     QString inputDevice;
     qint8 midiInstrument = 0;
+    // Options beside the session, each stored alone by SaveChoice when the learner changes
+    // it; a store without them gives these defaults.
+    int referencePitch = 440;    // "ReferencePitch": A4 in Hz, 415..466
+    int fluentLimitMs = 2000;    // "FluentSeconds": 1.5, 2 or 3 s
+    bool passWhenFluent = false; // "PassWhenFluent": a session passes on fluent answers
+    // "ClearTheEar": a masking sound and a pause before each question, and successive
+    // questions of a new list at least MinimumLeap semitones apart.
+    bool clearTheEar = false;
+    static constexpr unsigned int MinimumLeap = 7; // a fifth
+    // Fluent answers in the current session; kept in the store ("FluentAnswers") only while
+    // passWhenFluent is on, so a store without the options stays as it was.
+    unsigned int fluentCount = 0;
     std::unique_ptr<QSettings> settings;
+
+    static constexpr int DefaultReferencePitch = 440;
+    static constexpr int LowestReferencePitch = 415;
+    static constexpr int HighestReferencePitch = 466;
+    // The stored values as the model takes them: anything else gives the default.
+    static int ReferencePitchFrom(const QVariant& stored);
+    static int FluentLimitMsFrom(const QVariant& stored);
 
 private:
     // Flushes the store to disk now.

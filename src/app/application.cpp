@@ -6,6 +6,7 @@
 #include "app/history_store.h"
 #include "app/qml_messenger.h"
 #include "app/single_instance.h"
+#include "app/training_options.h"
 #include "core/midi/error.h"
 #include "core/midi/midi_device.h"
 #include "core/midi/midi_device_rt.h"
@@ -19,6 +20,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QStringList>
 #include <QTimer>
@@ -85,6 +87,9 @@ Application::Application(int& argc, char** argv)
       keyboard(nullptr),
       instrument(0),
       replaying(false),
+      earCleared(false),
+      clearingTicket(0),
+      options(nullptr),
       sessionStartMs(0),
       answeredWithMouse(false),
       firstQuestionPending(true)
@@ -133,6 +138,9 @@ Application::Application(int& argc, char** argv)
 
     // The interface reads "appmessenger" while it is being created.
     view.rootContext()->setContextProperty(QStringLiteral("appmessenger"), messenger);
+    options = new TrainingOptions();
+    options->SetApplication(this);
+    view.rootContext()->setContextProperty(QStringLiteral("appoptions"), options);
     view.setResizeMode(QQuickView::SizeRootObjectToView);
     InitApplicationResources();
     view.setSource(QUrl(QStringLiteral("qrc:/Ovelune/appwin.qml")));
@@ -156,6 +164,7 @@ Application::Application(int& argc, char** argv)
 
     app = this;
     initSound();
+    options->ApplyReferencePitch();
 
     view.showMaximized();
 
@@ -186,6 +195,7 @@ Application::~Application()
     // bridge while the view goes); the store is flushed now so no answer is lost.
     messenger->SetApplication(nullptr);
     messenger->SetRootObject(nullptr);
+    options->SetApplication(nullptr); // waits for the fluency figures it computes from the history
     appSettings->settings->sync();
     history.reset(); // waits for the answers still being written
 }
@@ -298,6 +308,11 @@ void Application::StartQuestion()
 
 void Application::StartPlayBack()
 {
+    if (appSettings->clearTheEar && !replaying && !earCleared) {
+        ClearTheEar();
+        return;
+    }
+    earCleared = false;
     SetNewState(PlayingQuestion);
     if (!appSettings->HasQuestionsLeft())
         return; // cannot happen: every path here follows a bound check or a new list
@@ -308,6 +323,43 @@ void Application::StartPlayBack()
     questionClock.start();
     PlayMidi(note, false);
     messenger->currentNote(appSettings->GetIndexForNote(note));
+}
+
+// A question heard right after the one before can be named by the interval between them,
+// by relative pitch. About a second of a random cluster of notes, then a pause, leaves no
+// note to measure from.
+void Application::ClearTheEar()
+{
+    SetNewState(ClearingEar);
+    const int ticket = ++clearingTicket;
+    PlayMasker();
+    const int pauseMs = shortestPauseAfterMaskerMs
+                        + int(QRandomGenerator::global()->bounded(longestPauseAfterMaskerMs - shortestPauseAfterMaskerMs + 1));
+    QTimer::singleShot(maskerMs + pauseMs, this, [this, ticket] {
+        // A replay, a new session or a level picked meanwhile has taken over.
+        if (state.load() != ClearingEar || ticket != clearingTicket)
+            return;
+        earCleared = true;
+        StartPlayBack();
+    });
+}
+
+// Ten notes at random over five octaves, softly, on a channel of their own.
+void Application::PlayMasker()
+{
+    const unsigned char channel = 1;
+    boost::shared_ptr<Core::MidiStream> stream(new Core::MidiStream);
+    stream->AddEvent(Core::MidiEvent(Core::MidiMessage(Core::ProgramChange, channel, 0), 0, 0.0));
+    std::vector<unsigned char> keys;
+    for (int i = 0; i < 10; ++i)
+        keys.push_back(static_cast<unsigned char>(36 + QRandomGenerator::global()->bounded(61)));
+    for (unsigned char key : keys)
+        stream->AddEvent(Core::MidiEvent(Core::MidiMessage(Core::NoteOn, channel, key, 48), 0, 0.0));
+    for (unsigned char key : keys)
+        stream->AddEvent(Core::MidiEvent(Core::MidiMessage(Core::NoteOff, channel, key, 0), 0, maskerMs / 1000.0));
+    StopMidi();
+    streamPlayer->SetStream(stream);
+    streamPlayer->Play();
 }
 
 void Application::ReplayQuestion()
@@ -363,7 +415,7 @@ void Application::ProvideMidiAnswer(uint note)
     if (current != PlayingQuestion && current != AwaitingAnswer)
         return;
     unsigned int questionNote = 0;
-    const bool right = appSettings->ProcessAnswer(note, questionNote);
+    const bool right = appSettings->ProcessAnswer(note, questionNote, ResponseMs());
     RecordAnswer(questionNote, note, right);
     SetNewState(ShowingAnswer);
     SetStateTimer(right ? answerRightShowTimeLength : answerWrongShowTimeLength, NextQuestion);
@@ -378,7 +430,7 @@ void Application::RecordAnswer(unsigned int questionNote, unsigned int answerNot
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     HistoryAnswer answer;
     answer.timeMs = now;
-    answer.responseMs = questionClock.isValid() ? int(qMin<qint64>(questionClock.elapsed(), std::numeric_limits<int>::max())) : 0;
+    answer.responseMs = std::max(0, ResponseMs());
     if (sessionStartMs == 0)
         sessionStartMs = now - answer.responseMs;
     answer.level = int(appSettings->maturityLevel);
@@ -389,7 +441,13 @@ void Application::RecordAnswer(unsigned int questionNote, unsigned int answerNot
     answer.right = right;
     answer.midi = !answeredWithMouse;
     answer.instrument = instrument.Program();
+    answer.referencePitch = appSettings->referencePitch;
     history->RecordAnswer(answer); // queued: written on the history's own thread
+}
+
+int Application::ResponseMs() const
+{
+    return questionClock.isValid() ? int(qMin<qint64>(questionClock.elapsed(), std::numeric_limits<int>::max())) : -1;
 }
 
 // A session that goes on after the program was closed or killed stays one session in the

@@ -22,6 +22,7 @@ class AppSettings;
 class HistoryStore;
 class QTimerEvent;
 class SingleInstance;
+class TrainingOptions;
 
 namespace Core {
 class SoundController;
@@ -54,6 +55,7 @@ public:
         ShowingAnswer = 4,
         NextQuestion = 5, // only a target of the state timer
         ShowingResults = 6,
+        ClearingEar = 7, // the masking sound and pause before a question's note
     };
     Q_ENUM(AppState)
 
@@ -62,6 +64,11 @@ public:
     static constexpr int timeBetweenAnswerAndNextQ = 300;
     static constexpr double questionNoteSeconds = 5.0;
     static constexpr double keyEchoSeconds = 2.0;
+    // "Clear the ear": the masking sound's length, and the pause after it, drawn anew for
+    // each question between the two.
+    static constexpr int maskerMs = 1000;
+    static constexpr int shortestPauseAfterMaskerMs = 500;
+    static constexpr int longestPauseAfterMaskerMs = 1500;
 
     Application(int& argc, char** argv);
     ~Application() override;
@@ -135,12 +142,16 @@ private:
     void onStateChanged(AppState newState, AppState oldState);
     void SetStateTimer(int delay, AppState target);
     void StartQuestion();
+    void ClearTheEar();
+    void PlayMasker();
     void QuestionPlaybackEnded();
     void highlightAnswer(bool right, unsigned int questionNote, unsigned int answerNote);
     void clearHighLight();
     void GoNextQuestion();
     void ShowResults();
     void RecordAnswer(unsigned int questionNote, unsigned int answerNote, bool right);
+    // Since the start of the question's note (its latest replay); -1 before any.
+    int ResponseMs() const;
     void ResumeHistorySession();
 
     // Sound and device wiring.
@@ -177,7 +188,10 @@ private:
     QString listenedDeviceName; // the input device answers come from; empty when none
     InstrumentChoice instrument;
     bool replaying; // the note about to play is the current question's again
+    bool earCleared; // the masker before the note about to play has been heard
+    int clearingTicket; // which masker's pause ends; an older one's end is ignored
     std::unique_ptr<HistoryStore> history;
+    TrainingOptions* options; // "appoptions": like the bridge, it outlives the application
     // GUI thread: the statistics being computed, and a request waiting for them (-1: none).
     QFutureWatcher<StatisticsFigures> statisticsWatcher;
     int waitingStatisticsDays = -1;

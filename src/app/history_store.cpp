@@ -25,7 +25,8 @@ namespace {
 
 const char* const FileName = "history.sqlite";
 const char* const CsvHeader =
-    "time,level,session,question,asked,asked_name,answered,answered_name,right,input,response_ms,instrument\n";
+    "time,level,session,question,asked,asked_name,answered,answered_name,right,input,response_ms,instrument,"
+    "reference_pitch\n";
 const qint64 DayMs = 86400000;
 
 // SQLite's primary result codes that mean the file itself is damaged, so a fresh one is
@@ -73,7 +74,7 @@ bool Exec(QSqlQuery& query, const QString& sql, QString* reason, int* code = nul
 }
 
 // One answer from the columns time, level, session, question, asked, answered, right,
-// input, response time, instrument.
+// input, response time, instrument, reference pitch.
 void ReadAnswerRow(const QSqlQuery& query, HistoryAnswer& a)
 {
     a.timeMs = query.value(0).toLongLong();
@@ -86,6 +87,7 @@ void ReadAnswerRow(const QSqlQuery& query, HistoryAnswer& a)
     a.midi = query.value(7).toInt() != 0;
     a.responseMs = query.value(8).toInt();
     a.instrument = query.value(9).toInt();
+    a.referencePitch = query.value(10).toInt();
 }
 
 // Runs `read` on a read-only connection of this thread's own that exists only meanwhile.
@@ -317,14 +319,20 @@ HistoryStore::Opening HistoryStore::OpenConnection(QString* reason)
                                 "level INTEGER NOT NULL, session INTEGER NOT NULL, question INTEGER NOT NULL, "
                                 "asked INTEGER NOT NULL, answered INTEGER NOT NULL, \"right\" INTEGER NOT NULL, "
                                 "input INTEGER NOT NULL, response_ms INTEGER NOT NULL, "
-                                "instrument INTEGER NOT NULL DEFAULT 0)")
+                                "instrument INTEGER NOT NULL DEFAULT 0, reference_pitch INTEGER NOT NULL DEFAULT 440)")
               << QStringLiteral("CREATE TABLE IF NOT EXISTS sessions(session INTEGER PRIMARY KEY, "
                                 "\"end\" INTEGER NOT NULL, level INTEGER NOT NULL, \"right\" INTEGER NOT NULL, "
                                 "total INTEGER NOT NULL, next_level INTEGER NOT NULL)");
-    } else if (version == 1) {
-        steps << QStringLiteral("ALTER TABLE answers ADD COLUMN instrument INTEGER NOT NULL DEFAULT 0");
+    } else {
+        if (version < 2)
+            steps << QStringLiteral("ALTER TABLE answers ADD COLUMN instrument INTEGER NOT NULL DEFAULT 0");
+        // Answers from before the reference pitch could be chosen were played at 440 Hz.
+        if (version < 3)
+            steps << QStringLiteral("ALTER TABLE answers ADD COLUMN reference_pitch INTEGER NOT NULL DEFAULT 440");
     }
     steps << QStringLiteral("CREATE INDEX IF NOT EXISTS answers_time ON answers(time)")
+          // The latest answers of one pitch class, newest first, without a walk of the table.
+          << QStringLiteral("CREATE INDEX IF NOT EXISTS answers_pitch_class ON answers(asked % 12)")
           // Written even when unchanged: a file that cannot be written shows it here.
           << QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion);
     for (const QString& step : steps) {
@@ -342,7 +350,7 @@ HistoryStore::Opening HistoryStore::OpenConnection(QString* reason)
     insertSession.reset(new QSqlQuery(*database));
     if (!insertAnswer->prepare(QStringLiteral(
             "INSERT INTO answers(time, level, session, question, asked, answered, \"right\", input, response_ms, "
-            "instrument) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
+            "instrument, reference_pitch) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
         || !insertSession->prepare(QStringLiteral("INSERT OR REPLACE INTO sessions(session, \"end\", level, "
                                                   "\"right\", total, next_level) VALUES(?, ?, ?, ?, ?, ?)"))) {
         *reason = ErrorText(insertAnswer->lastError().isValid() ? insertAnswer->lastError()
@@ -449,8 +457,8 @@ bool HistoryStore::TryWrite(const std::vector<Item>& batch, QString* reason, int
             insert = insertAnswer.get();
             const QVariant values[] = {a->timeMs,   a->level,        a->session,          a->question,
                                        a->asked,    a->answered,     a->right ? 1 : 0,    a->midi ? 1 : 0,
-                                       a->responseMs, a->instrument};
-            for (int i = 0; i < 10; ++i)
+                                       a->responseMs, a->instrument, a->referencePitch};
+            for (int i = 0; i < 11; ++i)
                 insert->bindValue(i, values[i]);
         } else {
             const HistorySession& s = std::get<HistorySession>(item);
@@ -502,19 +510,24 @@ bool HistoryStore::ReadAnswersInto(const QString& path, qint64 sinceMs, std::vec
         // A history not yet migrated has no instruments: all were the default then.
         if (!query.exec(QStringLiteral("PRAGMA user_version")))
             return false;
-        const QString instrument = query.next() && query.value(0).toInt() >= 2 ? QStringLiteral("instrument")
-                                                                                : QStringLiteral("0");
+        const int version = query.next() ? query.value(0).toInt() : 0;
+        const QString instrument = version >= 2 ? QStringLiteral("instrument") : QStringLiteral("0");
+        const QString referencePitch = version >= 3 ? QStringLiteral("reference_pitch") : QStringLiteral("440");
         query.finish();
         // Every column costs a QVariant per row, which dominates reading a long history: the
         // small fields come packed into one, a byte each, and the response time rides above
         // the time (2^42 ms since the epoch is the year 2109). A row whose fields do not fit
-        // gives its id instead (as -1 - id) and is read on its own.
+        // gives its id instead (as -1 - id) and is read on its own. The reference pitch rides
+        // in the top byte, less 384.
         if (!query.prepare(QStringLiteral(
                 "SELECT CASE WHEN (level | question | asked | answered | \"right\" | input | %1) BETWEEN 0 AND 255 "
                 "AND time BETWEEN 0 AND 4398046511103 AND response_ms BETWEEN 0 AND 2097151 "
+                "AND %3 BETWEEN 384 AND 511 "
                 "THEN time | (response_ms << 42) ELSE -1 - id END, session, level | (question << 8) | (asked << 16) "
-                "| (answered << 24) | (\"right\" << 32) | (input << 40) | (%1 << 48) FROM answers%2")
-                               .arg(instrument, sinceMs > 0 ? QStringLiteral(" WHERE time >= ?") : QString())))
+                "| (answered << 24) | (\"right\" << 32) | (input << 40) | (%1 << 48) | ((%3 - 384) << 56) "
+                "FROM answers%2")
+                               .arg(instrument, sinceMs > 0 ? QStringLiteral(" WHERE time >= ?") : QString(),
+                                    referencePitch)))
             return false;
         if (sinceMs > 0)
             query.addBindValue(sinceMs);
@@ -540,6 +553,7 @@ bool HistoryStore::ReadAnswersInto(const QString& path, qint64 sinceMs, std::vec
             a.right = (packed >> 32 & 0xff) != 0;
             a.midi = (packed >> 40 & 0xff) != 0;
             a.instrument = static_cast<int>(packed >> 48 & 0xff);
+            a.referencePitch = 384 + static_cast<int>(packed >> 56 & 0x7f);
             answers.push_back(a);
         }
         // A row that cannot be read ends the loop early with an error.
@@ -547,8 +561,8 @@ bool HistoryStore::ReadAnswersInto(const QString& path, qint64 sinceMs, std::vec
             return false;
         if (!unpacked.empty()) {
             if (!query.prepare(QStringLiteral("SELECT time, level, session, question, asked, answered, \"right\", "
-                                              "input, response_ms, %1 FROM answers WHERE id = ?")
-                                   .arg(instrument)))
+                                              "input, response_ms, %1, %2 FROM answers WHERE id = ?")
+                                   .arg(instrument, referencePitch)))
                 return false;
             for (const auto& row : unpacked) {
                 query.addBindValue(row.second);
@@ -573,9 +587,9 @@ bool HistoryStore::ReadLastAnswer(const QString& path, HistoryAnswer* answer)
     QString error;
     bool found = false;
     WithReadConnection(path, &error, [&](QSqlQuery& query) {
-        // The instrument is left out: a history not yet migrated has none.
+        // The instrument and the reference pitch are left out: a history not yet migrated has none.
         if (!query.exec(QStringLiteral("SELECT time, level, session, question, asked, answered, \"right\", input, "
-                                       "response_ms, 0 FROM answers ORDER BY id DESC LIMIT 1")))
+                                       "response_ms, 0, 440 FROM answers ORDER BY id DESC LIMIT 1")))
             return false;
         found = query.next();
         if (found)
@@ -681,7 +695,7 @@ bool HistoryStore::ExportCsv(const QString& databasePath, const QString& csvPath
         appendName(a.answered);
         out.append(a.right ? ",1," : ",0,").append(a.midi ? "midi," : "mouse,");
         out.append(QByteArray::number(a.responseMs)).append(',').append(QByteArray::number(a.instrument));
-        out.append('\n');
+        out.append(',').append(QByteArray::number(a.referencePitch)).append('\n');
     }
     QSaveFile file(csvPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {

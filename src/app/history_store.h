@@ -26,6 +26,7 @@ struct HistoryAnswer
     bool midi = false; // answered on a MIDI keyboard (else the mouse)
     int responseMs = 0; // from the start of the question note
     int instrument = 0; // General MIDI program the question sounded with
+    int referencePitch = 440; // A4 in Hz the notes were tuned to
 };
 
 // One finished session.
@@ -49,7 +50,7 @@ struct HistorySession
 class HistoryStore
 {
 public:
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
     // Items kept in memory while the database cannot be written; later ones are lost.
     static constexpr size_t HeldLimit = 10000;
     // How often a database that could not be written is tried again.

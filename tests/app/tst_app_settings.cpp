@@ -129,6 +129,85 @@ private slots:
         VerifyFresh(model, s.next);
     }
 
+    // The options as stored: absent, out of range or not a number gives the default.
+    void storedOptions_data()
+    {
+        QTest::addColumn<QVariant>("pitch");
+        QTest::addColumn<int>("hz");
+        QTest::addColumn<QVariant>("seconds");
+        QTest::addColumn<int>("limitMs");
+        QTest::newRow("absent") << QVariant() << 440 << QVariant() << 2000;
+        QTest::newRow("chosen") << QVariant("432") << 432 << QVariant("1.5") << 1500;
+        QTest::newRow("lowest") << QVariant(415) << 415 << QVariant(3) << 3000;
+        QTest::newRow("highest") << QVariant(466) << 466 << QVariant(2) << 2000;
+        QTest::newRow("out of range") << QVariant(467) << 440 << QVariant(2.5) << 2000;
+        QTest::newRow("garbage") << QVariant("la") << 440 << QVariant("soon") << 2000;
+    }
+    void storedOptions()
+    {
+        QFETCH(QVariant, pitch);
+        QFETCH(QVariant, seconds);
+        {
+            QSettings store(StoreFile(), QSettings::IniFormat);
+            if (pitch.isValid())
+                store.setValue("GlobalSetting/ReferencePitch", pitch);
+            if (seconds.isValid())
+                store.setValue("GlobalSetting/FluentSeconds", seconds);
+        }
+        AppSettings model;
+        QTEST(model.referencePitch, "hz");
+        QTEST(model.fluentLimitMs, "limitMs");
+    }
+
+    // Level 2, 14 questions: with "PassWhenFluent" 90 % fluent answers pass (13), without it
+    // 65 % right (10) as ever, however slow.
+    void passWhenFluent_data()
+    {
+        QTest::addColumn<bool>("option");
+        QTest::addColumn<int>("right"); // the first `right` answers right, the rest wrong
+        QTest::addColumn<int>("responseMs");
+        QTest::addColumn<unsigned int>("next");
+        QTest::newRow("off: 10 right, slow, passes") << false << 10 << 5000 << 3u;
+        QTest::newRow("off: 9 right, quick, stays") << false << 9 << 900 << 2u;
+        QTest::newRow("on: 13 fluent passes") << true << 13 << 2000 << 3u;
+        QTest::newRow("on: 14 right, slow, stays") << true << 14 << 2001 << 2u;
+        QTest::newRow("on: 12 fluent stays") << true << 12 << 900 << 2u;
+    }
+    void passWhenFluent()
+    {
+        QFETCH(bool, option);
+        QFETCH(int, right);
+        QFETCH(int, responseMs);
+        QFETCH(unsigned int, next);
+        AppSettings model;
+        model.passWhenFluent = option;
+        model.SetMaturity(2);
+        for (int i = 0; i < 14; ++model.currentQuestion, ++i) {
+            unsigned int asked = 0;
+            model.ProcessAnswer(model.questions[size_t(i)] + (i < right ? 0 : 1), asked, responseMs);
+        }
+        model.AnalyzeStatsAndApplyMaturity();
+        VerifyFresh(model, next);
+    }
+
+    // Clearing the ear, successive questions lie a fifth or more apart, and every trained
+    // note is still asked once.
+    void clearedEarKeepsNotesApart()
+    {
+        AppSettings model;
+        model.clearTheEar = true;
+        for (unsigned int level = 1; level <= 12; ++level)
+            for (int round = 0; round < 20; ++round) {
+                model.SetMaturity(level);
+                Notes asked = model.questions, trained = Trained(level);
+                for (size_t i = 1; i < asked.size(); ++i)
+                    QVERIFY2(std::abs(int(asked[i]) - int(asked[i - 1])) >= 7, qPrintable(QString::number(level)));
+                std::sort(asked.begin(), asked.end());
+                std::sort(trained.begin(), trained.end());
+                QCOMPARE(asked, trained);
+            }
+    }
+
     void storedSessions_data()
     {
         QTest::addColumn<Stored>("s");

@@ -1,5 +1,6 @@
 // The practice history: recording from any thread, surviving damage, migration,
 // the statistics view's numbers and the CSV export.
+#include "app/fluency.h"
 #include "app/history_stats.h"
 #include "app/history_store.h"
 #include "support/stderr_capture.h"
@@ -19,7 +20,8 @@
 
 auto Fields(const HistoryAnswer& a)
 {
-    return std::tie(a.timeMs, a.level, a.session, a.question, a.asked, a.answered, a.right, a.midi, a.responseMs, a.instrument);
+    return std::tie(a.timeMs, a.level, a.session, a.question, a.asked, a.answered, a.right, a.midi, a.responseMs, a.instrument,
+                    a.referencePitch);
 }
 auto Fields(const HistorySession& s) { return std::tie(s.session, s.endMs, s.level, s.right, s.total, s.nextLevel); }
 bool operator==(const HistoryAnswer& a, const HistoryAnswer& b) { return Fields(a) == Fields(b); }
@@ -32,7 +34,7 @@ using Answers = std::vector<HistoryAnswer>;
 HistoryAnswer Answer(qint64 time, int asked, int answered, int responseMs = 900, qint64 session = 1000)
 {
     return {time, 1 + int(time % 12), session, int(time % 84), asked, answered, asked == answered, time % 2 == 1,
-            responseMs, int(time % 128)};
+            responseMs, int(time % 128), 415 + int(time % 52)};
 }
 
 Answers Series(int count, qint64 from)
@@ -208,7 +210,7 @@ private slots:
         } else if (kind == "not a database") {
             QVERIFY(Write(Db(), QByteArray(20000, '\x5a')));
         } else if (kind == "newer") {
-            Sql(Db(), {"CREATE TABLE answers(time INTEGER, level INTEGER, future TEXT)", "PRAGMA user_version=3"});
+            Sql(Db(), {"CREATE TABLE answers(time INTEGER, level INTEGER, future TEXT)", "PRAGMA user_version=4"});
         }
         const QByteArray before = Contents(kind == "folder" ? Db() + "/kept" : Db());
         const bool recording = message == "could not be read";
@@ -311,8 +313,43 @@ private slots:
         Record(Db(), {Answer(8001, 30, 30)});
         QVERIFY(HistoryStore::ReadAnswers(Db()) == Answers({old[0], old[1], Answer(8001, 30, 30)}));
         QVERIFY(HistoryStore::ReadSessions(Db()) == std::vector<HistorySession>({{900, 7000, 2, 1, 2, 2}}));
-        QCOMPARE(Sql(Db(), {"PRAGMA user_version"}).toInt(), 2);
-        QCOMPARE(Sql(Db(), {"SELECT count(*) FROM sqlite_master WHERE type = 'index'"}).toInt(), 1);
+        QCOMPARE(Sql(Db(), {"PRAGMA user_version"}).toInt(), 3);
+        QCOMPARE(Sql(Db(), {"SELECT count(*) FROM sqlite_master WHERE type = 'index'"}).toInt(), 2);
+    }
+
+    // Fluency from the history: each pitch class's latest 30 answers, fluent when right
+    // within the limit; marked at 90 % fluent with 10 answers or more.
+    void fluency_data()
+    {
+        QTest::addColumn<int>("responseMs"); // of D's answers
+        QTest::addColumn<int>("limitMs");
+        QTest::addColumn<bool>("fluent"); // D, 92 % right
+        QTest::newRow("at 1.5 s, limit 2 s") << 1500 << 2000 << true;
+        QTest::newRow("at 3 s, limit 2 s") << 3000 << 2000 << false;
+        QTest::newRow("at 3 s, limit 3 s") << 3000 << 3000 << true;
+        QTest::newRow("at 1.6 s, limit 1.5 s") << 1600 << 1500 << false;
+    }
+    void fluency()
+    {
+        QFETCH(int, responseMs);
+        QFETCH(int, limitMs);
+        Answers answers;
+        for (int i = 0; i < 40; ++i) // C: 10 wrong, then 30 right and quick
+            answers.push_back(Answer(i, 48 + 12 * (i % 3), i < 10 ? 49 : 48 + 12 * (i % 3), 1000 + i));
+        for (int i = 0; i < 25; ++i) // D: 23 of 25 right
+            answers.push_back(Answer(100 + i, 62, i % 12 == 5 ? 64 : 62, responseMs));
+        for (int i = 0; i < 5; ++i) // E: too few
+            answers.push_back(Answer(200 + i, 64, 64, 500));
+        Record(Db(), answers);
+        const auto figures = Fluency::FromHistory(Db(), limitMs);
+        QCOMPARE(figures[0].answers, 30);
+        QVERIFY(figures[0].IsFluent() && figures[0].Accuracy() == 1.0);
+        QCOMPARE(figures[0].medianResponseMs, 1024);
+        QCOMPARE(figures[2].Accuracy(), 0.92);
+        QCOMPARE(figures[2].medianResponseMs, responseMs);
+        QTEST(figures[2].IsFluent(), "fluent");
+        QVERIFY(!figures[4].IsFluent() && figures[4].Share() == 1.0);
+        QCOMPARE(figures[1].medianResponseMs, -1);
     }
 
     void stats_data()
@@ -382,10 +419,11 @@ private slots:
         QString error;
         QVERIFY2(HistoryStore::ExportCsv(Db(), csv, &error), qPrintable(error));
         const QByteArray header =
-            "time,level,session,question,asked,asked_name,answered,answered_name,right,input,response_ms,instrument\n";
+            "time,level,session,question,asked,asked_name,answered,answered_name,right,input,response_ms,instrument,"
+            "reference_pitch\n";
         QCOMPARE(QString::fromUtf8(Contents(csv)),
-                 QString::fromUtf8(header) + "2026-12-07T01:30:00.123Z,3,2026-12-07T01:25:00.000Z,4,60,C4,61,C\u266F4,0,midi,850,19\n"
-                                             "2026-12-07T01:30:02.123Z,3,2026-12-07T01:25:00.000Z,5,107,B7,107,B7,1,mouse,1200,0\n");
+                 QString::fromUtf8(header) + "2026-12-07T01:30:00.123Z,3,2026-12-07T01:25:00.000Z,4,60,C4,61,C\u266F4,0,midi,850,19,440\n"
+                                             "2026-12-07T01:30:02.123Z,3,2026-12-07T01:25:00.000Z,5,107,B7,107,B7,1,mouse,1200,0,440\n");
 
         QVERIFY(HistoryStore::ExportCsv(dir.filePath("none.sqlite"), csv, &error));
         QCOMPARE(Contents(csv), header);

@@ -546,6 +546,95 @@ private slots:
         QCOMPARE(OnDisk("GlobalSetting/ShowHelpOnStartup").toString(), QString("true"));
     }
 
+    // The settings panel: each choice stored at once; the reference pitch tunes what is heard
+    // (466 Hz: every note a semitone up), goes with each answer into the history, and is
+    // applied again at the next start. Passing only when fluent, quick right answers pass.
+    void settingsAreStoredHeardAndRecorded()
+    {
+        {
+            AppUnderTest t;
+            auto synth = boost::dynamic_pointer_cast<Core::MidiOutMacDevice>(t.app->GetOutputDevice());
+            t.ClickItem("settingsButton");
+            QTRY_VERIFY(t.Window("settingsWindow", "visible").toBool());
+            QQuickItem* slider = t.Item("referencePitchSlider");
+            t.MouseClick(slider->mapToScene(QPointF(slider->width() - 1, slider->height() / 2)));
+            QTRY_COMPARE(OnDisk("GlobalSetting/ReferencePitch").toInt(), 466);
+            t.ClickItem("fluentSeconds1.5");
+            QTRY_COMPARE(OnDisk("GlobalSetting/FluentSeconds").toDouble(), 1.5);
+            t.ClickItem("passWhenFluentCheck");
+            QTRY_COMPARE(OnDisk("GlobalSetting/PassWhenFluent").toString(), QString("true"));
+            for (const char* stored : {"true", "false"}) {
+                t.ClickItem("clearTheEarCheck");
+                QTRY_COMPARE(OnDisk("GlobalSetting/ClearTheEar").toString(), QString(stored));
+            }
+            QTest::keyClick(&t.app->GetView(), Qt::Key_Escape);
+            QTRY_VERIFY(!t.Window("settingsWindow", "visible").toBool());
+            messenger->startNewSession(1);
+            QTRY_COMPARE_WITH_TIMEOUT(t.app->GetState(), Application::PlayingQuestion, 5000);
+            const long asked = long(t.Asked());
+            QCOMPARE(HeardWithin(*synth, asked + 1), asked + 1);
+            t.Click(int(asked) - 21);
+            for (int i = 1; i < 7; ++i) {
+                QTRY_COMPARE_WITH_TIMEOUT(t.app->GetState(), Application::PlayingQuestion, 5000);
+                t.Click(int(t.Asked()) - 21);
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(t.Model().maturityLevel, 2u, 5000);
+            t.app->GetHistory()->Flush();
+            QCOMPARE(HistoryStore::ReadAnswers(t.app->GetHistory()->Path()).back().referencePitch, 466);
+        }
+        AppUnderTest t;
+        t.Click(60 - 21);
+        QCOMPARE(HeardWithin(*boost::dynamic_pointer_cast<Core::MidiOutMacDevice>(t.app->GetOutputDevice()), 61), 61L);
+    }
+
+    // Clearing the ear: before each question about a second of many notes on a channel of
+    // their own and a pause, then the question's note at its own pitch.
+    void clearedEarMasksBeforeEachNote()
+    {
+        QSettings(StoreFile(), QSettings::IniFormat).setValue("GlobalSetting/ClearTheEar", true);
+        AppUnderTest t;
+        auto synth = boost::dynamic_pointer_cast<Core::MidiOutMacDevice>(t.app->GetOutputDevice());
+        EventLog log;
+        synth->AddObserver(&log);
+        QElapsedTimer waited;
+        messenger->startNewSession(2);
+        waited.start();
+        for (int question = 1; question <= 2; ++question) {
+            QTRY_COMPARE_WITH_TIMEOUT(t.app->GetState(), Application::PlayingQuestion, 5000);
+            QVERIFY2(waited.elapsed() >= 1400, qPrintable(QString::number(waited.elapsed())));
+            int masking = 0;
+            for (const Core::MidiEvent& event : log.Events())
+                masking += event.GetMessage().IsNoteAudible() && event.GetMessage().GetChannel() == 1;
+            QCOMPARE(masking, 10 * question);
+            const long asked = long(t.Asked());
+            QCOMPARE(HeardWithin(*synth, asked), asked);
+            t.Click(int(asked) - 21);
+            waited.start();
+        }
+        synth->RemoveObserver(&log);
+    }
+
+    // The pitch classes answered fluently are marked on the level picture and in the
+    // statistics view: D here, with ten quick right answers, and not C, slow.
+    void fluentNotesAreMarked()
+    {
+        {
+            HistoryStore history(HistoryStore::DefaultPath());
+            const qint64 at = QDateTime::currentMSecsSinceEpoch() - 60000;
+            for (int i = 0; i < 10; ++i) {
+                history.RecordAnswer({at + i, 2, at, i, 60, 60, true, false, 2900, 0});
+                history.RecordAnswer({at + 10 + i, 2, at, i, 62, 62, true, false, 900, 0});
+            }
+        }
+        AppUnderTest t;
+        QTRY_VERIFY(t.Window("fluencyMark1", "visible").toBool());
+        QVERIFY(!t.Window("fluencyMark0", "visible").toBool());
+        t.ClickItem("statsButton");
+        QTRY_VERIFY(FiguresShown(t));
+        QTRY_COMPARE(t.Window("fluencyD", "fluent").toBool(), true);
+        QCOMPARE(t.Window("fluencyC", "fluent").toBool(), false);
+    }
+
     void choicesInTheWindowAreKept()
     {
         ResetStore(true);

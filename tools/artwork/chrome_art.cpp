@@ -16,7 +16,7 @@ const struct {
 
 // Header buttons: a light glyph on the slate header; hovering lights a soft disc
 // behind it, pressing sinks the disc.
-enum class Glyph { Help, Statistics, Minimise, Close };
+enum class Glyph { Help, Statistics, Settings, Minimise, Close };
 
 QImage headerButton(Glyph glyph, Look look, int scale)
 {
@@ -56,6 +56,14 @@ QImage headerButton(Glyph glyph, Look look, int scale)
         p.drawLine(QPointF(14.5, 22.5), QPointF(14.5, 19.0));
         p.drawLine(QPointF(18.5, 22.5), QPointF(18.5, 12.0));
         p.drawLine(QPointF(22.5, 22.5), QPointF(22.5, 16.0));
+        break;
+    case Glyph::Settings: // three sliders, their knobs at different places
+        for (const QPointF& knob : {QPointF(15.0, 12.5), QPointF(22.0, 18.5), QPointF(17.0, 24.5)}) {
+            p.drawLine(QPointF(10.5, knob.y()), QPointF(26.5, knob.y()));
+            p.setBrush(glyphColor);
+            p.drawEllipse(knob, 2.2, 2.2);
+            p.setBrush(Qt::NoBrush);
+        }
         break;
     case Glyph::Minimise:
         p.drawLine(QPointF(12.5, 23.5), QPointF(24.5, 23.5));
@@ -258,7 +266,8 @@ void addChromeArt(ArtworkFiles& files, int scale)
     const struct {
         const char* name;
         Glyph glyph;
-    } headerButtons[] = {{"help", Glyph::Help}, {"stats", Glyph::Statistics}, {"min", Glyph::Minimise}, {"close", Glyph::Close}};
+    } headerButtons[] = {{"help", Glyph::Help}, {"stats", Glyph::Statistics},
+                         {"settings", Glyph::Settings}, {"min", Glyph::Minimise}, {"close", Glyph::Close}};
     for (const auto& button : headerButtons)
         for (const auto& l : looks)
             files.append({QStringLiteral("btn_%1_%2.png").arg(button.name, l.suffix), headerButton(button.glyph, l.look, scale), {}});

@@ -108,4 +108,10 @@ void MidiOutMacDevice::SetFilterEnabled(bool enabled)
     SetMacMidiDeviceFilter(synth, enabled);
 }
 
+void MidiOutMacDevice::SetReferencePitch(double hz)
+{
+    QReadLocker lock(&synthLock);
+    SetMacMidiDeviceReferencePitch(synth, hz);
+}
+
 } // namespace Core

@@ -50,6 +50,8 @@ public:
     bool IsAudible() const;
     // Bypasses the output filter; for comparing with the unfiltered synthesizer.
     void SetFilterEnabled(bool enabled);
+    // A4's frequency in Hz for every note from now on (and those sounding); 440 by default.
+    void SetReferencePitch(double hz);
     // Seconds of audio buffered between the synthesizer and the audio output, as the audio
     // driver is configured (0 without one); the driver's name goes to `driverName`.
     double OutputLatency(QString* driverName = nullptr) const;

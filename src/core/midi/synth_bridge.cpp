@@ -674,6 +674,26 @@ double GetMacMidiDeviceOutputLatency(AudioSystem* system, std::string* driverNam
     return static_cast<double>(periodSize) * periods / rate;
 }
 
+void SetMacMidiDeviceReferencePitch(AudioSystem* system, double hz)
+{
+    if (!system || !system->synth || !(hz > 0.0))
+        return;
+    const int channels = fluid_synth_count_midi_channels(system->synth);
+    if (hz == 440.0) {
+        for (int channel = 0; channel < channels; ++channel)
+            fluid_synth_deactivate_tuning(system->synth, channel, 1);
+        return;
+    }
+    // One tuning for all keys: key k at 100 k cents plus the offset of A4 from 440 Hz.
+    const double offset = 1200.0 * std::log2(hz / 440.0);
+    double cents[128];
+    for (int key = 0; key < 128; ++key)
+        cents[key] = 100.0 * key + offset;
+    fluid_synth_activate_key_tuning(system->synth, 0, 0, "Ovelune reference pitch", cents, 1);
+    for (int channel = 0; channel < channels; ++channel)
+        fluid_synth_activate_tuning(system->synth, channel, 0, 0, 1);
+}
+
 void SetMacMidiDeviceFilter(AudioSystem* system, bool enabled)
 {
     if (!system)

@@ -47,5 +47,9 @@ bool IsMacMidiDeviceAudible(AudioSystem* synth);
 double GetMacMidiDeviceOutputLatency(AudioSystem* synth, std::string* driverName = nullptr);
 // Bypasses the output filter (true = filtered, the default); for measuring the filter.
 void SetMacMidiDeviceFilter(AudioSystem* synth, bool enabled);
+// Tunes every key of every channel so that A4 sounds at `hz` (equal temperament, exact to
+// the cent's fraction): notes already sounding and every later one, whatever program plays.
+// 440 is the synthesizer's own tuning.
+void SetMacMidiDeviceReferencePitch(AudioSystem* synth, double hz);
 
 } // namespace Core
