@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/history_store.h"
 #include "app/instrument_choice.h"
 #include "core/midi/midi.h"
 #include "core/midi/midi_connector.h"
@@ -18,7 +19,7 @@
 #include <memory>
 
 class AppSettings;
-class HistoryStore;
+class NoteNamingChoice;
 class QTimerEvent;
 class SingleInstance;
 
@@ -113,6 +114,8 @@ public slots:
     // MIDI back end's thread (answer listener) or GUI thread (keyboard clicks).
     void processMidiEvent(const Core::MidiEvent& evt) override;
     void processGKCEvent(int key);
+    // A key of the on-screen keyboard played from the computer keyboard.
+    void processTypedKey(int key);
     void StartNewSession(QVariant maturityLevel);
     void ReplayQuestion();
     void onChangeCursor(QVariant cursor);
@@ -139,6 +142,7 @@ private:
     void clearHighLight();
     void GoNextQuestion();
     void ShowResults();
+    void AnswerWithKey(int key, AnswerInput input);
     void RecordAnswer(unsigned int questionNote, unsigned int answerNote, bool right);
     void ResumeHistorySession();
 
@@ -175,6 +179,7 @@ private:
     QPointer<Keyboard> keyboard; // the window's item: the window may go first
     QString listenedDeviceName; // the input device answers come from; empty when none
     InstrumentChoice instrument;
+    NoteNamingChoice* noteNaming; // the interface's note names, a child of this object
     bool replaying; // the note about to play is the current question's again
     std::unique_ptr<HistoryStore> history;
     // GUI thread: the statistics being computed, and a request waiting for them (-1: none).
@@ -182,7 +187,7 @@ private:
     int waitingStatisticsDays = -1;
     QPointer<QObject> statisticsReceiver;
     qint64 sessionStartMs; // the history's id of the session in progress; 0 until its first answer
-    bool answeredWithMouse; // the answer being judged came from a click
+    AnswerInput answeringInput; // of the answer being judged: a click, a typed key or (else) MIDI
 
     bool firstQuestionPending; // the first question after start-up plays at once
     QElapsedTimer questionClock; // started when a question note starts
