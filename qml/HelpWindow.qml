@@ -118,6 +118,7 @@ Rectangle {
         activeFocusOnTab: true
         Accessible.role: Accessible.Button
         Accessible.name: qsTr("Previous page")
+        Accessible.description: qsTr("Shows the help's previous page")
         Accessible.onPressAction: helpControl.showScreen(helpControl.currentScreen - 1)
         Keys.onPressed: function(event) { if (HelpControllib.activates(event.key)) { helpControl.showScreen(helpControl.currentScreen - 1); event.accepted = true } }
         FocusRing { shown: leftArrow.activeFocus }
@@ -144,6 +145,7 @@ Rectangle {
         activeFocusOnTab: true
         Accessible.role: Accessible.Button
         Accessible.name: qsTr("Next page")
+        Accessible.description: qsTr("Shows the help's next page")
         Accessible.onPressAction: helpControl.showScreen(helpControl.currentScreen + 1)
         Keys.onPressed: function(event) { if (HelpControllib.activates(event.key)) { helpControl.showScreen(helpControl.currentScreen + 1); event.accepted = true } }
         FocusRing { shown: rightArrow.activeFocus }
@@ -176,6 +178,7 @@ Rectangle {
                 opacity: 0.3
                 Accessible.role: Accessible.PageTab
                 Accessible.name: qsTr("Page %1").arg(index + 1)
+                Accessible.description: qsTr("Shows this page of the help")
                 Accessible.onPressAction: helpControl.showScreen(index)
                 MouseArea {
                     anchors.fill: parent
@@ -223,6 +226,7 @@ Rectangle {
         focusPolicy: Qt.TabFocus
         Accessible.role: Accessible.CheckBox
         Accessible.name: doNotShowLabel.text
+        Accessible.description: qsTr("Ticked, the help does not open when Ovelune starts")
         FocusRing { shown: doNotShow.visualFocus }
         indicator: Image {
             source: doNotShow.checked ? "qrc:/res/checkbox_on.png" : "qrc:/res/checkbox_off.png"
@@ -267,6 +271,7 @@ Rectangle {
         activeFocusOnTab: true
         Accessible.role: Accessible.Link
         Accessible.name: text
+        Accessible.description: qsTr("Opens Ovelune's website in your browser")
         Accessible.onPressAction: appmessenger.showCompanyWebsite()
         Keys.onPressed: function(event) { if (HelpControllib.activates(event.key)) { appmessenger.showCompanyWebsite(); event.accepted = true } }
         FocusRing { shown: websiteLink.activeFocus }
