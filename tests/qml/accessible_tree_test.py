@@ -2,7 +2,7 @@
 """The real program as a screen reader meets it, over AT-SPI (run in its own D-Bus session,
 under run_isolated.sh): every control named, and the verdict said anew after an answer typed
 on the letter keys.  Usage: accessible_tree_test.py PROGRAM"""
-import os, re, shutil, subprocess, sys, time
+import configparser, os, re, shutil, subprocess, sys, time
 try:
     import pyatspi
 except ImportError:
@@ -38,6 +38,14 @@ def all_named(window):
     assert not unnamed, "controls without a name or a description: %s" % unnamed
 
 
+def asked():
+    """the note asked now, as the store has it"""
+    store = configparser.ConfigParser(interpolation=None)
+    store.read(os.path.join(os.environ["XDG_CONFIG_HOME"], "Quorvex", "Ovelune.conf"))
+    current = store.getint("GlobalSetting", "CurrentQuestion", fallback=-1)
+    return store.getint("StatsAndQuestions", "questions\\%d\\question" % (current + 1), fallback=None)
+
+
 def main():
     if not all(shutil.which(tool) for tool in ("Xvfb", "openbox", "xdotool")):
         sys.exit(77)
@@ -67,15 +75,22 @@ def main():
             assert name in controls, name
         assert [n for n in controls if n.startswith("Level 1 of 12: C")], controls.keys()
         verdict = next(n for n in shown(window) if n.description == "The verdict on your last answer")
-        subprocess.run(["xdotool", "key", "Return"], env=env, check=True)
+        # Tab reaches the start button first, and Space presses it.
+        key = lambda *keys: subprocess.run(["xdotool", "key"] + list(keys), env=env, check=True)
+        key("Tab")
+        wait_for(lambda: [n for n in shown(window) if n.getState().contains(pyatspi.STATE_FOCUSED) and n.name == "Begin here"])
+        key("space")
+        note = wait_for(asked)
+        if note == 60:
+            key("ctrl+5")  # a wrong answer on purpose: C5 rather than C4
 
         def said():
             """a verdict after a typed answer"""
-            subprocess.run(["xdotool", "key", "z"], env=env, check=True)
+            key("z")
             time.sleep(0.5)
             return verdict.name
         text = wait_for(said)
-        assert re.fullmatch(r"Right: C\d|Not quite: you played C4, the note was C\d", text), text
+        assert text == "Not quite: you played C%d, the note was C%d" % (5 if note == 60 else 4, note // 12 - 1), text
         score = wait_for(lambda: next((n.name for n in shown(window) if n.name.startswith("Score: 1 of 7")), None))
         print("verdict:", text, "| score:", score)
     finally:
