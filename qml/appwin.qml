@@ -43,6 +43,17 @@ Rectangle {
     // note and the letter keys answer, as they always did.
     readonly property bool controlFocused: Window.activeFocusItem !== null && Window.activeFocusItem !== rootrec
 
+    // A control disabled or hidden while it has the keys (the replay button while the note
+    // plays, the footer under the help) gives them back here: typed answers never go nowhere.
+    Connections {
+        target: rootrec.Window.window
+        function onActiveFocusItemChanged() {
+            var item = rootrec.Window.activeFocusItem
+            if (rootrec.Window.active && (item === null || item === rootrec.Window.contentItem))
+                rootrec.forceActiveFocus()
+        }
+    }
+
     Keys.onPressed: function(event) {
         if (event.key === Qt.Key_Escape && controlFocused) {
             rootrec.forceActiveFocus()

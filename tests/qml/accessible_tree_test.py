@@ -81,8 +81,8 @@ def main():
         wait_for(lambda: [n for n in shown(window) if n.getState().contains(pyatspi.STATE_FOCUSED) and n.name == "Begin here"])
         key("space")
         note = wait_for(asked)
-        if note == 60:
-            key("ctrl+5")  # a wrong answer on purpose: C5 rather than C4
+        wrong = 5 if note == 48 else 3
+        key("ctrl+%d" % wrong)  # while the note plays: the letter rows from C3 (or C5)
 
         def said():
             """a verdict after a typed answer"""
@@ -90,7 +90,7 @@ def main():
             time.sleep(0.5)
             return verdict.name
         text = wait_for(said)
-        assert text == "Not quite: you played C%d, the note was C%d" % (5 if note == 60 else 4, note // 12 - 1), text
+        assert text == "Not quite: you played C%d, the note was C%d" % (wrong, note // 12 - 1), text
         score = wait_for(lambda: next((n.name for n in shown(window) if n.name.startswith("Score: 1 of 7")), None))
         print("verdict:", text, "| score:", score)
     finally:
