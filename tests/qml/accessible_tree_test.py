@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The real program as a screen reader meets it, over AT-SPI (run in its own D-Bus session,
 under run_isolated.sh): every control named, and the verdict said anew after an answer typed
-on the letter keys.  Usage: accessible_tree_test.py PROGRAM"""
+on the letter keys, in the note names of the desktop's language (French: solfège).  Usage: accessible_tree_test.py PROGRAM"""
 import configparser, os, re, shutil, subprocess, sys, time
 try:
     import pyatspi
@@ -52,7 +52,7 @@ def main():
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1366x768x24", "-nolisten", "tcp"],
                             stdout=subprocess.PIPE)
     env = dict(os.environ, DISPLAY=":" + xvfb.stdout.readline().decode().strip(), QT_QPA_PLATFORM="xcb",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", OVELUNE_MIDI_API="none")
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", OVELUNE_MIDI_API="none", LANG="fr_FR.UTF-8", LANGUAGE="")
     openbox = subprocess.Popen(["openbox"], env=env)
     program = subprocess.Popen([sys.argv[1]], env=env)
     try:
@@ -73,7 +73,7 @@ def main():
         all_named(window)
         for name in ["Begin here", "Color hint", "Help", "Your practice", "Hide", "Close", "MIDI keyboard", "Instrument"]:
             assert name in controls, name
-        assert [n for n in controls if n.startswith("Level 1 of 12: C")], controls.keys()
+        assert "Level 1 of 12: Do" in controls, controls.keys()
         verdict = next(n for n in shown(window) if n.description == "The verdict on your last answer")
         # Tab reaches the start button first, and Space presses it.
         key = lambda *keys: subprocess.run(["xdotool", "key"] + list(keys), env=env, check=True)
@@ -82,7 +82,7 @@ def main():
         key("space")
         note = wait_for(asked)
         wrong = 5 if note == 48 else 3
-        key("ctrl+%d" % wrong)  # while the note plays: the letter rows from C3 (or C5)
+        key("ctrl+%d" % wrong)  # while the note plays: the letter rows from Do3 (or Do5)
 
         def said():
             """a verdict after a typed answer"""
@@ -90,7 +90,7 @@ def main():
             time.sleep(0.5)
             return verdict.name
         text = wait_for(said)
-        assert text == "Not quite: you played C%d, the note was C%d" % (wrong, note // 12 - 1), text
+        assert text == "Not quite: you played Do%d, the note was Do%d" % (wrong, note // 12 - 1), text
         score = wait_for(lambda: next((n.name for n in shown(window) if n.name.startswith("Score: 1 of 7")), None))
         print("verdict:", text, "| score:", score)
     finally:
