@@ -20,6 +20,8 @@ namespace {
 // Darkens the octave groups that are not selected in the hover modes.
 const QBrush fadeBrush(QColor(0, 0, 0, 120));
 
+constexpr int XkbDigitOne = 10; // the XKB key code of the number row's 1
+
 constexpr int cursorArrow = 0;          // Qt::ArrowCursor
 constexpr int cursorPointingHand = 13;  // Qt::PointingHandCursor
 
@@ -289,8 +291,11 @@ bool Keyboard::typeKey(int nativeScanCode, int key, int modifiers)
         setTypingOctave(typingOctave + (key == Qt::Key_Left ? -1 : 1));
         return true;
     }
-    if (chosen && key >= Qt::Key_1 && key <= Qt::Key_7) {
-        setTypingOctave(key - Qt::Key_0);
+    // The number row's 1..7 by their place (AZERTY gives & é " … there), else by meaning.
+    const int numberRow = (modifiers & Qt::ControlModifier) ? nativeScanCode - XkbDigitOne + 1 : 0;
+    const int digit = numberRow >= 1 && numberRow <= 7 ? numberRow : key - Qt::Key_0;
+    if (chosen && digit >= 1 && digit <= 7) {
+        setTypingOctave(digit);
         return true;
     }
     // Shortcuts with Ctrl, Alt or Meta and keypad keys are no notes.

@@ -166,8 +166,11 @@ private slots:
         item.typeKey(xkbQ, Qt::Key_A, 0);                        // C3: the upper row an octave up
         QVERIFY(!item.typeKey(xkbZ, Qt::Key_Z, Qt::ControlModifier) && !item.typeKey(0, Qt::Key_A, 0));
         QCOMPARE(Take(typed), (QList<int>{39, 65, 27}));
-        // Reached from C2 to the G two octaves above: a mark at the front of each of these keys.
         QCOMPARE(item.getTypingOctave(), 2);
+        item.typeKey(10 + 5, Qt::Key_Minus, Qt::ControlModifier); // Ctrl and AZERTY's 6 (a "-")
+        QCOMPARE(item.getTypingOctave(), 6);
+        // Reached from C2 to the G two octaves above: a mark at the front of each of these keys.
+        item.setTypingOctave(2);
         const QImage marked = item.render();
         for (int key = 0; key < 88; ++key) {
             const GKCKeyPositon& k = KeysCache.at(key);
