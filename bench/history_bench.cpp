@@ -62,7 +62,7 @@ HistoryAnswer Generated(int i, int count, qint64 nowMs)
     a.asked = 24 + (i * 37) % 84;
     a.answered = i % 3 == 0 ? a.asked + 12 * (i % 2 ? 1 : -1) : a.asked;
     a.right = a.asked == a.answered;
-    a.midi = i % 4 == 0;
+    a.input = i % 4 == 0 ? AnswerInput::Midi : AnswerInput::Mouse;
     a.responseMs = 600 + (i * 131) % 1900;
     a.instrument = i % 5 == 0 ? 24 : 0;
     return a;

@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Controls.Basic
 
 // A drop-down field of the footer: the chosen entry on the field's picture, the list below
-// it. It never keeps the keyboard focus, so that Space and Enter always reach the shortcuts.
+// it. Only Tab gives it the keyboard focus (then Space opens the list, the arrows choose):
+// a click does not, so that after choosing with the mouse Space replays the note again.
 ComboBox {
     id: field
     readonly property color textColor: "#424c53"
@@ -11,7 +12,13 @@ ComboBox {
     height: 37
     padding: 0
     hoverEnabled: true
-    focusPolicy: Qt.NoFocus
+    focusPolicy: Qt.TabFocus
+    Accessible.role: Accessible.ComboBox
+    Accessible.name: accessibleLabel
+    Accessible.description: accessibleDescription
+    property string accessibleLabel
+    property string accessibleDescription
+    FocusRing { shown: field.visualFocus }
     font.pixelSize: 14
     background: Rectangle {
         color: field.textColor
@@ -53,8 +60,10 @@ ComboBox {
             color: parent.highlighted ? "#4d91c9" : "#ffffff"
         }
     }
+    // Near the bottom of a window the list opens upwards.
+    property bool popupAbove: false
     popup: Popup {
-        y: field.height
+        y: field.popupAbove ? -height : field.height
         width: Math.max(field.width, 260)
         implicitHeight: Math.min(contentItem.implicitHeight + 2, 12 * 28 + 2)
         padding: 1

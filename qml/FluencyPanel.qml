@@ -9,7 +9,9 @@ Rectangle {
     color: "#3a4349"
     property var figures: []
     property real seconds: 2 // the time limit the figures were computed with
-    readonly property var noteNames: ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
+    // Object names keep the letters whatever the learner's note names.
+    readonly property var letterNames: ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
+    readonly property var noteNames: noteNaming.pitchClassNames
     readonly property color textColor: "#e8eef2"
 
     function refresh() {
@@ -44,7 +46,7 @@ Rectangle {
             Rectangle {
                 readonly property var figure: panel.figures.length === 12 ? panel.figures[index] : null
                 readonly property bool fluent: figure !== null && figure.fluent === true
-                objectName: "fluency" + panel.noteNames[index]
+                objectName: "fluency" + panel.letterNames[index]
                 width: (panel.width - 16 - 11 * 4) / 12
                 height: 48
                 radius: 4

@@ -14,22 +14,26 @@ Rectangle {
 
     property int globalhbordermargin: 15
     property int currentScreen: 0
-    property string textContent1: "Ovelune trains perfect pitch: the ability to name a note the moment "
+    Accessible.role: Accessible.Dialog
+    Accessible.name: qsTr("Help")
+    property string firstNote: typeof noteNaming !== "undefined" ? noteNaming.levelNames[0] : "C"
+    property string textContent1: qsTr("Ovelune trains perfect pitch: the ability to name a note the moment "
         + "you hear it, with no reference tone to compare it with. Many people believe it is a rare gift "
         + "that you either have from birth or never will. It is not: like reading or typing, it is a "
-        + "skill, and with the right method and a little practice every day you can learn it."
-    property string textContent2: "You begin with a single note, C, which sounds equally often in every "
+        + "skill, and with the right method and a little practice every day you can learn it.")
+    property string textContent2: qsTr("You begin with a single note, %1, which sounds equally often in every "
         + "octave of the keyboard; answer by finding that very key. Ovelune follows how well you do and "
         + "adds the next note as soon as you are ready, until you know all twelve notes of the chromatic "
         + "scale in every octave. You can also choose for yourself how many notes are played: just click "
-        + "a note on the bar at the top of the window."
-    property string textContent3: "Colours are easy to remember, and they can help you remember pitches "
+        + "a note on the bar at the top of the window.").arg(firstNote)
+    property string textContent3: qsTr("Colours are easy to remember, and they can help you remember pitches "
         + "too. With the colour hint switched on, the window takes on the colour of each note as it is "
         + "played, so that every note gets a colour of its own and sound and colour grow together in "
-        + "your memory. Switch the hint off whenever you want to rely on your ears alone."
-    property string textContent4: "To answer, click the key you heard on the keyboard at the bottom of "
+        + "your memory. Switch the hint off whenever you want to rely on your ears alone.")
+    property string textContent4: qsTr("To answer, click the key you heard on the keyboard at the bottom of "
         + "the window, in the right octave. If a MIDI keyboard is connected to your computer, simply play "
-        + "the note on it: its keys count exactly like clicks on the screen."
+        + "the note on it: its keys count exactly like clicks on the screen. On the computer keyboard the "
+        + "letter rows are piano keys, Z S X D C V … and Q 2 W 3 E R …; the arrow keys move them an octave.")
     property var stateMapperObj: HelpControllib.makeStateMapperObj(textContent1, textContent2,
                                                                    textContent3, textContent4)
 
@@ -56,6 +60,8 @@ Rectangle {
     }
 
     Component.onCompleted: showScreen(0)
+    // Note names chosen anew rename the notes of the page shown.
+    onStateMapperObjChanged: if (pagePicture.status !== Image.Null) showScreen(currentScreen)
 
     // Clicks on the window's free surface must not reach the main window below.
     MouseArea {
@@ -109,6 +115,13 @@ Rectangle {
         height: 41
         x: 30
         anchors.verticalCenter: parent.verticalCenter
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("Previous page")
+        Accessible.description: qsTr("Shows the help's previous page")
+        Accessible.onPressAction: helpControl.showScreen(helpControl.currentScreen - 1)
+        Keys.onPressed: function(event) { if (HelpControllib.activates(event.key)) { helpControl.showScreen(helpControl.currentScreen - 1); event.accepted = true } }
+        FocusRing { shown: leftArrow.activeFocus }
         source: "qrc:/res/arrow_left_" + (leftArrowMouse.pressed ? "pressed"
                                           : leftArrowMouse.containsMouse ? "hover" : "nomal") + ".png"
         MouseArea {
@@ -129,6 +142,13 @@ Rectangle {
         height: 41
         x: parent.width - 30 - width
         anchors.verticalCenter: parent.verticalCenter
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("Next page")
+        Accessible.description: qsTr("Shows the help's next page")
+        Accessible.onPressAction: helpControl.showScreen(helpControl.currentScreen + 1)
+        Keys.onPressed: function(event) { if (HelpControllib.activates(event.key)) { helpControl.showScreen(helpControl.currentScreen + 1); event.accepted = true } }
+        FocusRing { shown: rightArrow.activeFocus }
         source: "qrc:/res/arrow_right_" + (rightArrowMouse.pressed ? "pressed"
                                            : rightArrowMouse.containsMouse ? "hover" : "nomal") + ".png"
         MouseArea {
@@ -156,6 +176,10 @@ Rectangle {
                 radius: 5.5
                 color: "#ffffff"
                 opacity: 0.3
+                Accessible.role: Accessible.PageTab
+                Accessible.name: qsTr("Page %1").arg(index + 1)
+                Accessible.description: qsTr("Shows this page of the help")
+                Accessible.onPressAction: helpControl.showScreen(index)
                 MouseArea {
                     anchors.fill: parent
                     anchors.margins: -4
@@ -176,7 +200,8 @@ Rectangle {
         anchors.topMargin: helpControl.globalhbordermargin
         anchors.rightMargin: helpControl.globalhbordermargin
         picture: "btn_close"
-        tip: "Close"
+        tip: qsTr("Close")
+        description: qsTr("Closes the help")
         onClicked: helpControl.close()
     }
 
@@ -198,7 +223,11 @@ Rectangle {
         checked: true
         padding: 0
         hoverEnabled: true
-        focusPolicy: Qt.NoFocus
+        focusPolicy: Qt.TabFocus
+        Accessible.role: Accessible.CheckBox
+        Accessible.name: doNotShowLabel.text
+        Accessible.description: qsTr("Ticked, the help does not open when Ovelune starts")
+        FocusRing { shown: doNotShow.visualFocus }
         indicator: Image {
             source: doNotShow.checked ? "qrc:/res/checkbox_on.png" : "qrc:/res/checkbox_off.png"
         }
@@ -210,7 +239,7 @@ Rectangle {
         id: doNotShowLabel
         x: 38
         y: 537
-        text: "Don't show this anymore at programm startup"
+        text: qsTr("Don't show this anymore at programm startup")
         color: "#ffffff"
         font.pixelSize: 14
         font.family: "Arial"
@@ -223,15 +252,29 @@ Rectangle {
         }
     }
 
+    NoteNamesChoice {
+        objectName: "helpNoteNames"
+        x: 400
+        y: parent.height - 52 + (52 - height) / 2
+        visible: typeof noteNaming !== "undefined"
+    }
+
     Text {
         id: websiteLink
         objectName: "websiteLink"
         width: 139
         x: bottomCloseButton.x - 35 - width
         y: 537
-        text: "Visit our website"
+        text: qsTr("Visit our website")
         color: "#ffffff"
         font.underline: true
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Link
+        Accessible.name: text
+        Accessible.description: qsTr("Opens Ovelune's website in your browser")
+        Accessible.onPressAction: appmessenger.showCompanyWebsite()
+        Keys.onPressed: function(event) { if (HelpControllib.activates(event.key)) { appmessenger.showCompanyWebsite(); event.accepted = true } }
+        FocusRing { shown: websiteLink.activeFocus }
         font.pixelSize: 14
         font.family: "Arial"
         horizontalAlignment: Text.AlignRight
@@ -258,9 +301,17 @@ Rectangle {
         border.width: 1
         border.color: "#ffffff"
         color: bottomCloseMouse.containsMouse ? Qt.rgba(0, 0, 0, 0.5) : "transparent"
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Button
+        Accessible.name: bottomCloseText.text
+        Accessible.description: qsTr("Closes the help")
+        Accessible.onPressAction: helpControl.close()
+        Keys.onPressed: function(event) { if (HelpControllib.activates(event.key)) { helpControl.close(); event.accepted = true } }
+        FocusRing { shown: bottomCloseButton.activeFocus }
         Text {
+            id: bottomCloseText
             anchors.centerIn: parent
-            text: "Close"
+            text: qsTr("Close")
             color: "#ffffff"
             font.pixelSize: 14
             font.family: "Arial"

@@ -18,7 +18,7 @@ Rectangle {
     property bool computing: false // the last figures stay shown until the new ones come
     property bool drawn: false // every chart shows the last figures
     property int confusionMax: 1 // the most frequent confusion, for the matrix's shading
-    readonly property var noteNames: ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
+    readonly property var noteNames: noteNaming.pitchClassNames // in the learner's system
     readonly property color textColor: "#e8eef2"
 
     function setPointer(hovered) {

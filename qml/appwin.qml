@@ -15,6 +15,11 @@ Rectangle {
     width: implicitWidth
     height: implicitHeight
     color: Colorswitchlib.neutralColor
+    // Keys no control takes come here: the letter rows play the on-screen keyboard.
+    focus: true
+    Accessible.role: Accessible.Pane
+    Accessible.name: qsTr("Ovelune")
+    Accessible.description: qsTr("Name each note you hear by playing its key, octave included")
 
     property int globalhbordermargin: 30
     // The help window or the statistics view covers the session's controls.
@@ -34,6 +39,30 @@ Rectangle {
     readonly property string labelColor: "#d0efff"
 
     signal changeCursor(var cursor)
+
+    // A control reached with Tab has the keys; until then (and after Escape) Space replays the
+    // note and the letter keys answer, as they always did.
+    readonly property bool controlFocused: Window.activeFocusItem !== null && Window.activeFocusItem !== rootrec
+
+    // A control disabled or hidden while it has the keys (the replay button while the note
+    // plays, the footer under the help) gives them back here: typed answers never go nowhere.
+    Connections {
+        target: rootrec.Window.window
+        function onActiveFocusItemChanged() {
+            var item = rootrec.Window.activeFocusItem
+            if (rootrec.Window.active && (item === null || item === rootrec.Window.contentItem))
+                rootrec.forceActiveFocus()
+        }
+    }
+
+    Keys.onPressed: function(event) {
+        if (event.key === Qt.Key_Escape && controlFocused) {
+            rootrec.forceActiveFocus()
+            event.accepted = true
+        } else if (!overlayShown && !event.isAutoRepeat) {
+            event.accepted = keyboard.typeKey(event.nativeScanCode, event.key, event.modifiers)
+        }
+    }
 
     // ---- callbacks from the application ----
 
@@ -72,6 +101,11 @@ Rectangle {
         percentText.text = Timelinestriplib.percentText(sessionCorrecAnswers, total)
         cellModel.setProperty(total - 1, "cellColor", Timelinestriplib.cellColor(correct))
         strip.filledCells = total
+    }
+
+    // The notes of the answer just judged; onAnswerRecieved follows.
+    function onAnswerNotes(asked, answered) {
+        verdict.tell(asked, answered)
     }
 
     function onMaturityLevelChanged(newLevel) {
@@ -259,8 +293,14 @@ Rectangle {
         text: sessionstarted ? "Replay note" : "Begin here"
         padding: 0
         hoverEnabled: true
-        // Space and Enter reach the shortcuts below, never a focused button.
-        focusPolicy: Qt.NoFocus
+        // Tab reaches it; a click leaves the focus where it was, so Space keeps replaying.
+        focusPolicy: Qt.TabFocus
+        Accessible.role: Accessible.Button
+        Accessible.name: text
+        Accessible.description: sessionstarted ? qsTr("Plays the note again (Space)") : qsTr("Starts the session (Enter)")
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+        FocusRing { shown: replayButton.visualFocus }
         background: Image {
             source: "qrc:/res/" + (replayButton.sessionstarted ? "btn_gray" : "btn_green")
                     + (replayButton.pressed ? "_p" : replayButton.hovered ? "_h" : "_n") + ".png"
@@ -287,12 +327,12 @@ Rectangle {
     // Space replays the note and Enter begins, as the button does while it is enabled.
     Shortcut {
         sequence: "Space"
-        enabled: replayButton.enabled && replayButton.sessionstarted
+        enabled: replayButton.enabled && replayButton.sessionstarted && !rootrec.controlFocused
         onActivated: replayButton.clicked()
     }
     Shortcut {
         sequences: ["Return", "Enter"]
-        enabled: replayButton.enabled && !replayButton.sessionstarted
+        enabled: replayButton.enabled && !replayButton.sessionstarted && !rootrec.controlFocused
         onActivated: replayButton.clicked()
     }
 
@@ -326,7 +366,8 @@ Rectangle {
             anchors.rightMargin: rootrec.globalhbordermargin
             anchors.verticalCenter: parent.verticalCenter
             picture: "btn_close"
-            tip: "Close"
+            tip: qsTr("Close")
+            description: qsTr("Ends Ovelune; your progress is kept")
             onClicked: Qt.quit()
         }
 
@@ -337,7 +378,8 @@ Rectangle {
             anchors.rightMargin: 5
             anchors.verticalCenter: parent.verticalCenter
             picture: "btn_min"
-            tip: "Hide"
+            tip: qsTr("Hide")
+            description: qsTr("Minimises the window")
             onClicked: appmessenger.hideWindow()
         }
 
@@ -348,7 +390,8 @@ Rectangle {
             anchors.rightMargin: 5
             anchors.verticalCenter: parent.verticalCenter
             picture: "btn_help"
-            tip: "Help"
+            tip: qsTr("Help")
+            description: qsTr("Shows how Ovelune trains you")
             onClicked: helpWindow.visible = true
         }
 
@@ -359,7 +402,8 @@ Rectangle {
             anchors.rightMargin: 5
             anchors.verticalCenter: parent.verticalCenter
             picture: "btn_stats"
-            tip: "Your practice"
+            tip: qsTr("Your practice")
+            description: qsTr("Shows the statistics of your practice")
             enabled: !helpWindow.visible && !settingsWindow.visible
             onClicked: rootrec.showStatistics()
         }
@@ -372,6 +416,7 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             picture: "btn_settings"
             tip: qsTr("Settings")
+            description: qsTr("Opens the settings: reference pitch, fluency and clearing the ear")
             enabled: statsButton.enabled && (statsLoader.item === null || !statsLoader.item.visible)
             onClicked: settingsWindow.open()
         }
@@ -384,7 +429,7 @@ Rectangle {
             anchors.rightMargin: 65
             anchors.verticalCenter: parent.verticalCenter
             visible: !rootrec.overlayShown
-            text: colorswitch.value === 1 ? "ON" : "OFF"
+            text: colorswitch.value === 1 ? qsTr("ON") : qsTr("OFF")
             font.bold: true
             font.pixelSize: 14
             color: rootrec.labelColor
@@ -406,7 +451,21 @@ Rectangle {
             stepSize: 1
             snapMode: Slider.SnapAlways
             padding: 0
-            focusPolicy: Qt.NoFocus
+            focusPolicy: Qt.TabFocus
+            Accessible.role: Accessible.CheckBox
+            Accessible.name: colorHintLabel.text
+            Accessible.checkable: true
+            Accessible.checked: value === 1
+            Accessible.description: qsTr("The window takes the colour of each note played")
+            // Any key that would move the slider flips the switch, and the choice is stored.
+            Keys.onPressed: function(event) {
+                if ([Qt.Key_Space, Qt.Key_Return, Qt.Key_Enter, Qt.Key_Left, Qt.Key_Right, Qt.Key_Up,
+                     Qt.Key_Down].indexOf(event.key) >= 0) {
+                    toggle()
+                    event.accepted = true
+                }
+            }
+            FocusRing { shown: colorswitch.visualFocus }
             // Read once: the bridge's properties do not notify changes.
             Component.onCompleted: value = appmessenger.showColorMap ? 1 : 0
             background: Image {
@@ -445,7 +504,7 @@ Rectangle {
             anchors.rightMargin: 15
             anchors.verticalCenter: parent.verticalCenter
             visible: !rootrec.overlayShown
-            text: "Color hint"
+            text: qsTr("Color hint")
             font.pixelSize: 14
             color: rootrec.labelColor
             horizontalAlignment: Text.AlignRight
@@ -469,9 +528,19 @@ Rectangle {
             id: guessLabel
             x: rootrec.globalhbordermargin
             y: 5
-            text: "Guess the note"
+            text: qsTr("Guess the note")
             font.pixelSize: 14
             color: "#718897"
+        }
+
+        Verdict {
+            id: verdict
+            anchors.right: parent.right
+            anchors.rightMargin: rootrec.globalhbordermargin
+            anchors.left: guessLabel.right
+            anchors.leftMargin: 20
+            y: guessLabel.y
+            height: guessLabel.height
         }
 
         Image {
@@ -485,6 +554,44 @@ Rectangle {
             source: "qrc:/res/level1.png"
             fillMode: Image.PreserveAspectFit
             smooth: true
+
+            // With the keyboard: Tab reaches the picture, the arrows choose a level and Space or
+            // Enter trains at it.
+            property int focusLevel: rootrec.difficultyLevel
+            activeFocusOnTab: true
+            onActiveFocusChanged: focusLevel = rootrec.difficultyLevel
+            Keys.onPressed: function(event) {
+                if (event.key === Qt.Key_Left || event.key === Qt.Key_Right) {
+                    focusLevel = Math.max(1, Math.min(Levellib.levelCount, focusLevel + (event.key === Qt.Key_Left ? -1 : 1)))
+                    event.accepted = true
+                } else if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                    rootrec.pickLevel(focusLevel)
+                    event.accepted = true
+                }
+            }
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Level %1 of %2: %3").arg(rootrec.difficultyLevel).arg(Levellib.levelCount)
+                             .arg(levelLabels.names.slice(0, rootrec.difficultyLevel).join(", "))
+            Accessible.description: activeFocus ? qsTr("Train at level %1: Space; other levels: the arrow keys").arg(focusLevel)
+                                                : qsTr("Choose the notes you train")
+
+            LevelLabels {
+                id: levelLabels
+                anchors.fill: parent
+                level: rootrec.difficultyLevel
+                names: typeof noteNaming !== "undefined" ? noteNaming.levelNames
+                                                         : ["C", "D", "E", "F", "G", "A", "B", "C♯", "D♯", "F♯", "G♯", "A♯"]
+            }
+
+            // The chevron of the level the arrows have chosen.
+            FocusRing {
+                shown: levelPicture.activeFocus
+                anchors.fill: undefined
+                anchors.margins: 0
+                x: (levelPicture.focusLevel - 1) * width
+                width: levelPicture.width * (1 - 263 / 2434) / Levellib.levelCount
+                height: levelPicture.height
+            }
 
             MouseArea {
                 id: levelMouse
@@ -538,7 +645,7 @@ Rectangle {
             border.color: "#95A9B3"
             Text {
                 anchors.centerIn: parent
-                text: "Click on note"
+                text: qsTr("Click on note")
                 font.pixelSize: 10
                 color: "#424c53"
             }
@@ -552,6 +659,9 @@ Rectangle {
             y: levelPicture.y + levelPicture.height + 10
             width: parent.width - 2 * rootrec.globalhbordermargin
             height: 70
+            Accessible.role: Accessible.StaticText
+            Accessible.name: qsTr("Score: %1 of %2 answered, %3 right").arg(rootrec.sessionCorrecAnswers + rootrec.sessionIncorrectAnswers)
+                             .arg(rootrec.sessionTotal()).arg(percentText.text)
             // Cells already coloured; the markers stand on the right end of the last one.
             property int filledCells: 0
             readonly property real cellWidth: Timelinestriplib.cellWidth(stripPicture.width, cellModel.count)
@@ -643,7 +753,7 @@ Rectangle {
             id: midiLabel
             x: rootrec.globalhbordermargin
             anchors.verticalCenter: mididev.verticalCenter
-            text: "MIDI"
+            text: qsTr("MIDI")
             font.pixelSize: 14
             color: rootrec.labelColor
         }
@@ -657,6 +767,8 @@ Rectangle {
             // The application sets currentIndex to the input in use.
             model: typeof midiListModel !== "undefined" ? midiListModel : []
             currentIndex: 0
+            accessibleLabel: qsTr("MIDI keyboard")
+            accessibleDescription: qsTr("The MIDI keyboard Ovelune listens to")
             onActivated: function(index) { appmessenger.selectInputDevice(index) }
         }
 
@@ -664,7 +776,7 @@ Rectangle {
             id: instrumentLabel
             x: mididev.x + mididev.width + 20
             anchors.verticalCenter: mididev.verticalCenter
-            text: "Instrument"
+            text: qsTr("Instrument")
             font.pixelSize: 14
             color: rootrec.labelColor
         }
@@ -675,6 +787,8 @@ Rectangle {
             x: instrumentLabel.x + instrumentLabel.width + 10
             y: mididev.y
             model: appmessenger.instrumentNames
+            accessibleLabel: qsTr("Instrument")
+            accessibleDescription: qsTr("The instrument the notes sound with")
             Component.onCompleted: currentIndex = appmessenger.instrumentIndex
             onActivated: function(index) { appmessenger.selectInstrument(index) }
         }
@@ -695,6 +809,11 @@ Rectangle {
                 objectName: "Keyboard"
                 color: "blue"
                 anchors.fill: parent
+                Accessible.role: Accessible.Grouping
+                Accessible.name: qsTr("Piano keyboard")
+                Accessible.description: qsTr("Answer by clicking a key, or with the letter keys: Z S X D C V … for the lower octave, "
+                                             + "Q 2 W 3 E R … for the one above; the arrow keys or Ctrl and 1 to 7 move them to "
+                                             + "another octave (now from C%1)").arg(typingOctave)
             }
         }
     }

@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/history_stats.h"
 #include "app/history_store.h"
+#include "app/note_naming_choice.h"
 #include "app/qml_messenger.h"
 #include "app/single_instance.h"
 #include "app/training_options.h"
@@ -86,12 +87,13 @@ Application::Application(int& argc, char** argv)
       pendingState(Idle),
       keyboard(nullptr),
       instrument(0),
+      noteNaming(nullptr),
       replaying(false),
       earCleared(false),
       clearingTicket(0),
       options(nullptr),
       sessionStartMs(0),
-      answeredWithMouse(false),
+      answeringInput(AnswerInput::Midi),
       firstQuestionPending(true)
 {
     setOrganizationName(QApplication::tr("Quorvex"));
@@ -136,11 +138,13 @@ Application::Application(int& argc, char** argv)
     messenger->SetApplication(this);
     messenger->SetAppSettings(appSettings);
 
-    // The interface reads "appmessenger" while it is being created.
+    // The interface reads "appmessenger" and "noteNaming" while it is being created.
     view.rootContext()->setContextProperty(QStringLiteral("appmessenger"), messenger);
     options = new TrainingOptions();
     options->SetApplication(this);
     view.rootContext()->setContextProperty(QStringLiteral("appoptions"), options);
+    noteNaming = new NoteNamingChoice(appSettings, QLocale(QLocale::system().uiLanguages().value(0)).language(), this);
+    view.rootContext()->setContextProperty(QStringLiteral("noteNaming"), noteNaming);
     view.setResizeMode(QQuickView::SizeRootObjectToView);
     InitApplicationResources();
     view.setSource(QUrl(QStringLiteral("qrc:/Ovelune/appwin.qml")));
@@ -159,8 +163,10 @@ Application::Application(int& argc, char** argv)
 
     if (root)
         keyboard = root->findChild<Keyboard*>(QStringLiteral("Keyboard"));
-    if (keyboard)
+    if (keyboard) {
         connect(keyboard, SIGNAL(keyPressed(int)), this, SLOT(processGKCEvent(int)));
+        connect(keyboard, SIGNAL(keyTyped(int)), this, SLOT(processTypedKey(int)));
+    }
 
     app = this;
     initSound();
@@ -387,13 +393,23 @@ void Application::QuestionPlaybackEnded()
 
 void Application::processGKCEvent(int key)
 {
+    AnswerWithKey(key, AnswerInput::Mouse);
+}
+
+void Application::processTypedKey(int key)
+{
+    AnswerWithKey(key, AnswerInput::Keyboard);
+}
+
+void Application::AnswerWithKey(int key, AnswerInput input)
+{
     if (key < 0 || key > 87)
         return;
     const unsigned char note = static_cast<unsigned char>(key + 21);
-    // A click is judged right here, on this thread; MIDI answers arrive queued.
-    answeredWithMouse = true;
+    // A click or a typed key is judged right here, on this thread; MIDI answers arrive queued.
+    answeringInput = input;
     processMidiEvent(Core::MidiEvent(Core::MidiMessage(Core::NoteOn, 0, note, 100), 0, -1.0));
-    answeredWithMouse = false;
+    answeringInput = AnswerInput::Midi;
     PlayMidi(note, true);
 }
 
@@ -420,6 +436,7 @@ void Application::ProvideMidiAnswer(uint note)
     SetNewState(ShowingAnswer);
     SetStateTimer(right ? answerRightShowTimeLength : answerWrongShowTimeLength, NextQuestion);
     highlightAnswer(right, questionNote, note);
+    messenger->answerNotes(questionNote, note);
     messenger->answerRecieved(right, appSettings->currentQuestion);
 }
 
@@ -439,7 +456,7 @@ void Application::RecordAnswer(unsigned int questionNote, unsigned int answerNot
     answer.asked = int(questionNote);
     answer.answered = int(answerNote);
     answer.right = right;
-    answer.midi = !answeredWithMouse;
+    answer.input = answeringInput;
     answer.instrument = instrument.Program();
     answer.referencePitch = appSettings->referencePitch;
     history->RecordAnswer(answer); // queued: written on the history's own thread

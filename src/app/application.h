@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/history_store.h"
 #include "app/instrument_choice.h"
 #include "app/statistics_figures.h"
 #include "core/midi/midi.h"
@@ -19,7 +20,7 @@
 #include <memory>
 
 class AppSettings;
-class HistoryStore;
+class NoteNamingChoice;
 class QTimerEvent;
 class SingleInstance;
 class TrainingOptions;
@@ -121,6 +122,8 @@ public slots:
     // MIDI back end's thread (answer listener) or GUI thread (keyboard clicks).
     void processMidiEvent(const Core::MidiEvent& evt) override;
     void processGKCEvent(int key);
+    // A key of the on-screen keyboard played from the computer keyboard.
+    void processTypedKey(int key);
     void StartNewSession(QVariant maturityLevel);
     void ReplayQuestion();
     void onChangeCursor(QVariant cursor);
@@ -149,6 +152,7 @@ private:
     void clearHighLight();
     void GoNextQuestion();
     void ShowResults();
+    void AnswerWithKey(int key, AnswerInput input);
     void RecordAnswer(unsigned int questionNote, unsigned int answerNote, bool right);
     // Since the start of the question's note (its latest replay); -1 before any.
     int ResponseMs() const;
@@ -187,6 +191,7 @@ private:
     QPointer<Keyboard> keyboard; // the window's item: the window may go first
     QString listenedDeviceName; // the input device answers come from; empty when none
     InstrumentChoice instrument;
+    NoteNamingChoice* noteNaming; // the interface's note names, a child of this object
     bool replaying; // the note about to play is the current question's again
     bool earCleared; // the masker before the note about to play has been heard
     int clearingTicket; // which masker's pause ends; an older one's end is ignored
@@ -197,7 +202,7 @@ private:
     int waitingStatisticsDays = -1;
     QPointer<QObject> statisticsReceiver;
     qint64 sessionStartMs; // the history's id of the session in progress; 0 until its first answer
-    bool answeredWithMouse; // the answer being judged came from a click
+    AnswerInput answeringInput; // of the answer being judged: a click, a typed key or (else) MIDI
 
     bool firstQuestionPending; // the first question after start-up plays at once
     QElapsedTimer questionClock; // started when a question note starts

@@ -73,6 +73,14 @@ bool Exec(QSqlQuery& query, const QString& sql, QString* reason, int* code = nul
     return false;
 }
 
+// Histories written before answers were typed hold 0 for the mouse and 1 for MIDI.
+AnswerInput InputOf(int stored)
+{
+    return stored == 0 ? AnswerInput::Mouse : stored == int(AnswerInput::Keyboard) ? AnswerInput::Keyboard : AnswerInput::Midi;
+}
+
+const char* const InputWords[] = {"mouse,", "midi,", "keyboard,"};
+
 // One answer from the columns time, level, session, question, asked, answered, right,
 // input, response time, instrument, reference pitch.
 void ReadAnswerRow(const QSqlQuery& query, HistoryAnswer& a)
@@ -84,7 +92,7 @@ void ReadAnswerRow(const QSqlQuery& query, HistoryAnswer& a)
     a.asked = query.value(4).toInt();
     a.answered = query.value(5).toInt();
     a.right = query.value(6).toInt() != 0;
-    a.midi = query.value(7).toInt() != 0;
+    a.input = InputOf(query.value(7).toInt());
     a.responseMs = query.value(8).toInt();
     a.instrument = query.value(9).toInt();
     a.referencePitch = query.value(10).toInt();
@@ -456,7 +464,7 @@ bool HistoryStore::TryWrite(const std::vector<Item>& batch, QString* reason, int
         if (const HistoryAnswer* a = std::get_if<HistoryAnswer>(&item)) {
             insert = insertAnswer.get();
             const QVariant values[] = {a->timeMs,   a->level,        a->session,          a->question,
-                                       a->asked,    a->answered,     a->right ? 1 : 0,    a->midi ? 1 : 0,
+                                       a->asked,    a->answered,     a->right ? 1 : 0,    int(a->input),
                                        a->responseMs, a->instrument, a->referencePitch};
             for (int i = 0; i < 11; ++i)
                 insert->bindValue(i, values[i]);
@@ -551,7 +559,7 @@ bool HistoryStore::ReadAnswersInto(const QString& path, qint64 sinceMs, std::vec
             a.asked = static_cast<int>(packed >> 16 & 0xff);
             a.answered = static_cast<int>(packed >> 24 & 0xff);
             a.right = (packed >> 32 & 0xff) != 0;
-            a.midi = (packed >> 40 & 0xff) != 0;
+            a.input = InputOf(int(packed >> 40 & 0xff));
             a.instrument = static_cast<int>(packed >> 48 & 0xff);
             a.referencePitch = 384 + static_cast<int>(packed >> 56 & 0x7f);
             answers.push_back(a);
@@ -693,7 +701,7 @@ bool HistoryStore::ExportCsv(const QString& databasePath, const QString& csvPath
         appendName(a.asked);
         out.append(',').append(QByteArray::number(a.answered)).append(',');
         appendName(a.answered);
-        out.append(a.right ? ",1," : ",0,").append(a.midi ? "midi," : "mouse,");
+        out.append(a.right ? ",1," : ",0,").append(InputWords[int(a.input)]);
         out.append(QByteArray::number(a.responseMs)).append(',').append(QByteArray::number(a.instrument));
         out.append(',').append(QByteArray::number(a.referencePitch)).append('\n');
     }

@@ -13,6 +13,9 @@
 class QSqlDatabase;
 class QSqlQuery;
 
+// How an answer was given; the history keeps the number.
+enum class AnswerInput { Mouse = 0, Midi = 1, Keyboard = 2 };
+
 // One judged answer as the practice history keeps it.
 struct HistoryAnswer
 {
@@ -23,7 +26,7 @@ struct HistoryAnswer
     int asked = 0;     // MIDI note asked
     int answered = 0;  // MIDI note answered
     bool right = false;
-    bool midi = false; // answered on a MIDI keyboard (else the mouse)
+    AnswerInput input = AnswerInput::Mouse;
     int responseMs = 0; // from the start of the question note
     int instrument = 0; // General MIDI program the question sounded with
     int referencePitch = 440; // A4 in Hz the notes were tuned to

@@ -103,6 +103,11 @@ void QMLMessenger::answerRecieved(bool correct, unsigned int questionIndex)
     CallInterface("onAnswerRecieved", QVariant(correct), QVariant(questionIndex));
 }
 
+void QMLMessenger::answerNotes(unsigned int askedNote, unsigned int answeredNote)
+{
+    CallInterface("onAnswerNotes", QVariant(askedNote), QVariant(answeredNote));
+}
+
 void QMLMessenger::maturityLevelChanged(unsigned int level)
 {
     CallInterface("onMaturityLevelChanged", QVariant(level));

@@ -50,6 +50,9 @@ public:
     // Calls into the interface's root item.
     void currentNote(unsigned int noteIndex);
     void answerRecieved(bool correct, unsigned int questionIndex);
+    // The notes of the answer just judged, for the verdict the window says (before
+    // answerRecieved).
+    void answerNotes(unsigned int askedNote, unsigned int answeredNote);
     void maturityLevelChanged(unsigned int level);
     void perfectPitchAcquired(unsigned int level);
     // The figures asked for, handed to the view that asked; plot() draws from them.

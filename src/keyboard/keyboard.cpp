@@ -3,6 +3,7 @@
 #include "keyboard/gkc_initializer.h"
 #include "keyboard/key_images.h"
 #include "keyboard/octave.h"
+#include "keyboard/typing_keys.h"
 
 #include <QCoreApplication>
 #include <QHoverEvent>
@@ -18,6 +19,8 @@ namespace {
 
 // Darkens the octave groups that are not selected in the hover modes.
 const QBrush fadeBrush(QColor(0, 0, 0, 120));
+
+constexpr int XkbDigitOne = 10; // the XKB key code of the number row's 1
 
 constexpr int cursorArrow = 0;          // Qt::ArrowCursor
 constexpr int cursorPointingHand = 13;  // Qt::PointingHandCursor
@@ -74,7 +77,8 @@ Keyboard::Keyboard(QQuickItem* parent)
       pressedKey(-1),
       keysEnabled(true),
       hoverKey(-1),
-      imageDensity(1)
+      imageDensity(1),
+      typingOctave(4)
 {
     setAcceptedMouseButtons(Qt::LeftButton);
     setAcceptHoverEvents(true);
@@ -277,6 +281,68 @@ void Keyboard::paint(QPainter* painter)
     for (int group = 0; group <= 8; ++group)
         drawOctave(group, painter);
     drawFades(painter);
+    drawTypingMarks(painter);
+}
+
+bool Keyboard::typeKey(int nativeScanCode, int key, int modifiers)
+{
+    const bool chosen = modifiers & (Qt::KeypadModifier | Qt::ControlModifier);
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        setTypingOctave(typingOctave + (key == Qt::Key_Left ? -1 : 1));
+        return true;
+    }
+    // The number row's 1..7 by their place (AZERTY gives & é " … there), else by meaning.
+    const int numberRow = (modifiers & Qt::ControlModifier) ? nativeScanCode - XkbDigitOne + 1 : 0;
+    const int digit = numberRow >= 1 && numberRow <= 7 ? numberRow : key - Qt::Key_0;
+    if (chosen && digit >= 1 && digit <= 7) {
+        setTypingOctave(digit);
+        return true;
+    }
+    // Shortcuts with Ctrl, Alt or Meta and keypad keys are no notes.
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::KeypadModifier))
+        return false;
+    const int semitone = TypingKeys::Semitone(quint32(nativeScanCode), key);
+    if (semitone < 0)
+        return false;
+    const int typed = 12 * (typingOctave + 1) + semitone - 21; // the octave's C is MIDI 12 (octave + 1)
+    if (isKeyIndex(typed))
+        emit keyTyped(typed);
+    return true;
+}
+
+void Keyboard::setTypingOctave(int octave)
+{
+    octave = qBound(1, octave, 7);
+    if (octave == typingOctave)
+        return;
+    typingOctave = octave;
+    emit typingOctaveChanged();
+    repaint();
+}
+
+int Keyboard::firstTypedKey() const
+{
+    return 12 * (typingOctave + 1) - 21;
+}
+
+int Keyboard::lastTypedKey() const
+{
+    return qMin(firstTypedKey() + TypingKeys::Reach, KeyCount - 1);
+}
+
+// A short bar at the front of every key the letter keys reach.
+void Keyboard::drawTypingMarks(QPainter* painter)
+{
+    painter->save();
+    painter->scale(scale.x(), scale.y());
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(QColor(48, 165, 255, 190));
+    for (int key = firstTypedKey(); key <= lastTypedKey() && key < KeysCache.size(); ++key) {
+        const GKCKeyPositon& k = KeysCache.at(key);
+        const QRectF body = k.isWhite ? k.lowerRect : k.upperRect;
+        painter->drawRoundedRect(QRectF(body.center().x() - 6, body.bottom() - 14, 12, 5), 2, 2);
+    }
+    painter->restore();
 }
 
 void Keyboard::drawOctave(int octaveGroup, QPainter* painter)

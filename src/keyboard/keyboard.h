@@ -17,6 +17,8 @@ class Keyboard : public QQuickPaintedItem
 {
     Q_OBJECT
     Q_PROPERTY(QColor color READ color WRITE setColor)
+    // The octave (1..7) whose C the lower row of letter keys starts at; see typeKey.
+    Q_PROPERTY(int typingOctave READ getTypingOctave WRITE setTypingOctave NOTIFY typingOctaveChanged)
 
 public:
     // A fixed underlying type: a mode number from outside (QML, a caller's cast) may lie out
@@ -50,6 +52,17 @@ public:
     // Key index under an item position, or -1 (always -1 while the item has no area).
     int getKeyByPos(int x, int y) const;
 
+    // A key typed on the computer keyboard (the window passes on what its focus leaves):
+    // a letter key of the two piano rows (TypingKeys) emits keyTyped with the key index it
+    // plays from the typing octave; Left and Right, and 1..7 on the keypad or with Ctrl,
+    // choose the typing octave. True when the key meant something here.
+    Q_INVOKABLE bool typeKey(int nativeScanCode, int key, int modifiers);
+    int getTypingOctave() const { return typingOctave; }
+    void setTypingOctave(int octave);
+    // Key indexes the letter keys reach now, first and last (within 0..87).
+    int firstTypedKey() const;
+    int lastTypedKey() const;
+
     void paint(QPainter* painter) override;
 
     KMode getMode() const { return mode; }
@@ -71,6 +84,8 @@ signals:
     void hover(int index);
     void keyPressed(int key);
     void keyReleased(int key);
+    void keyTyped(int key);
+    void typingOctaveChanged();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -94,6 +109,7 @@ private:
     void drawOctave(int octaveGroup, QPainter* painter);
     void drawKey(int key, QPainter* painter);
     void drawFades(QPainter* painter);
+    void drawTypingMarks(QPainter* painter);
     // Picks (and loads) the key images for the item's size on `shownIn`'s device pixels.
     void updateImageDensity(const QQuickWindow* shownIn);
     void repaint();
@@ -109,4 +125,5 @@ private:
     bool keysEnabled;
     int hoverKey;
     int imageDensity;  // chosen on the GUI thread, read by paint()
+    int typingOctave;
 };

@@ -1,6 +1,8 @@
 // The training model: question lists, judging, the level rules and the persisted store.
 #include "app_harness.h"
 
+#include "app/note_naming_choice.h"
+
 using Notes = std::vector<unsigned int>;
 // A finished session: its level, the next, right answers per note (their sum is the score).
 struct Session { unsigned int level, next; Notes stats; bool perfectPitch; };
@@ -245,6 +247,19 @@ private slots:
         QCOMPARE(model.noteStats, s.stats);
         QCOMPARE(model.currentQuestion, unsigned(s.current));
         QCOMPARE(model.correctCount, unsigned(s.correct));
+    }
+
+    // The note names chosen are kept for the next start; without a choice, or with a damaged
+    // one, the language picks them.
+    void noteNamesChoice()
+    {
+        AppSettings model;
+        QCOMPARE(NoteNamingChoice(&model, QLocale::German).GetLevelNames().join(' '), "C D E F G A H Cis Dis Fis Gis B");
+        NoteNamingChoice(&model, QLocale::English).SetSystem(Core::NoteNaming::Japanese);
+        QTRY_COMPARE(OnDisk("GlobalSetting/NoteNames").toString(), "japanese");
+        QCOMPARE(NoteNamingChoice(&model, QLocale::French).keyName(61), "嬰ハ4");
+        model.SaveChoice("NoteNames", "klingon");
+        QCOMPARE(NoteNamingChoice(&model, QLocale::French).keyName(62), "Ré4");
     }
 };
 

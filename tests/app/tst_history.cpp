@@ -20,8 +20,8 @@
 
 auto Fields(const HistoryAnswer& a)
 {
-    return std::tie(a.timeMs, a.level, a.session, a.question, a.asked, a.answered, a.right, a.midi, a.responseMs, a.instrument,
-                    a.referencePitch);
+    return std::make_tuple(a.timeMs, a.level, a.session, a.question, a.asked, a.answered, a.right, a.input, a.responseMs,
+                           a.instrument, a.referencePitch);
 }
 auto Fields(const HistorySession& s) { return std::tie(s.session, s.endMs, s.level, s.right, s.total, s.nextLevel); }
 bool operator==(const HistoryAnswer& a, const HistoryAnswer& b) { return Fields(a) == Fields(b); }
@@ -33,7 +33,7 @@ using Answers = std::vector<HistoryAnswer>;
 
 HistoryAnswer Answer(qint64 time, int asked, int answered, int responseMs = 900, qint64 session = 1000)
 {
-    return {time, 1 + int(time % 12), session, int(time % 84), asked, answered, asked == answered, time % 2 == 1,
+    return {time, 1 + int(time % 12), session, int(time % 84), asked, answered, asked == answered, AnswerInput(time % 3),
             responseMs, int(time % 128), 415 + int(time % 52)};
 }
 
@@ -308,7 +308,8 @@ private slots:
                    "INSERT INTO answers VALUES(1, 5000, 2, 900, 0, 60, 61, 0, 1, 700), "
                    "(2, 6000, 2, 900, 1, 62, 62, 1, 0, 650)",
                    "INSERT INTO sessions VALUES(900, 7000, 2, 1, 2, 2)", "PRAGMA user_version=1"});
-        const Answers old{{5000, 2, 900, 0, 60, 61, false, true, 700, 0}, {6000, 2, 900, 1, 62, 62, true, false, 650, 0}};
+        const Answers old{{5000, 2, 900, 0, 60, 61, false, AnswerInput::Midi, 700, 0},
+                          {6000, 2, 900, 1, 62, 62, true, AnswerInput::Mouse, 650, 0}};
         QVERIFY(HistoryStore::ReadAnswers(Db()) == old);
         Record(Db(), {Answer(8001, 30, 30)});
         QVERIFY(HistoryStore::ReadAnswers(Db()) == Answers({old[0], old[1], Answer(8001, 30, 30)}));
@@ -413,8 +414,8 @@ private slots:
     void exportCsv()
     {
         const qint64 at = QDateTime::fromString("2026-12-07T01:30:00.123Z", Qt::ISODateWithMs).toMSecsSinceEpoch();
-        Record(Db(), {{at, 3, at - 300123, 4, 60, 61, false, true, 850, 19},
-                      {at + 2000, 3, at - 300123, 5, 107, 107, true, false, 1200, 0}});
+        Record(Db(), {{at, 3, at - 300123, 4, 60, 61, false, AnswerInput::Midi, 850, 19},
+                      {at + 2000, 3, at - 300123, 5, 107, 107, true, AnswerInput::Keyboard, 1200, 0}});
         const QString csv = dir.filePath("out.csv");
         QString error;
         QVERIFY2(HistoryStore::ExportCsv(Db(), csv, &error), qPrintable(error));
@@ -423,7 +424,7 @@ private slots:
             "reference_pitch\n";
         QCOMPARE(QString::fromUtf8(Contents(csv)),
                  QString::fromUtf8(header) + "2026-12-07T01:30:00.123Z,3,2026-12-07T01:25:00.000Z,4,60,C4,61,C\u266F4,0,midi,850,19,440\n"
-                                             "2026-12-07T01:30:02.123Z,3,2026-12-07T01:25:00.000Z,5,107,B7,107,B7,1,mouse,1200,0,440\n");
+                                             "2026-12-07T01:30:02.123Z,3,2026-12-07T01:25:00.000Z,5,107,B7,107,B7,1,keyboard,1200,0,440\n");
 
         QVERIFY(HistoryStore::ExportCsv(dir.filePath("none.sqlite"), csv, &error));
         QCOMPARE(Contents(csv), header);

@@ -244,7 +244,7 @@ private slots:
             const HistoryAnswer& a = answers[size_t(i)];
             const int asked = int(list[size_t(i)]);
             const int answered = i == 1 ? (asked > 33 ? asked - 12 : asked + 12) : i == 2 ? asked + 1 : asked;
-            QCOMPARE(QVector<int>({a.question, a.asked, a.answered, a.right, a.level, a.midi, a.instrument}),
+            QCOMPARE(QVector<int>({a.question, a.asked, a.answered, a.right, a.level, int(a.input), a.instrument}),
                      QVector<int>({i, asked, answered, i != 1 && i != 2, 1, false, 40}));
             QVERIFY(a.session == answers[0].session && a.responseMs >= 5 && a.timeMs >= a.session + a.responseMs);
         }
@@ -274,7 +274,7 @@ private slots:
         QCOMPARE(t.rec->Count(Answer), 1);
         QCOMPARE(t.rec->Last(Answer).args[0], QVariant(false));
         t.app->GetHistory()->Flush();
-        QVERIFY(HistoryStore::ReadAnswers(t.app->GetHistory()->Path()).at(0).midi);
+        QVERIFY(HistoryStore::ReadAnswers(t.app->GetHistory()->Path()).at(0).input == AnswerInput::Midi);
         t.Click(asked - 21); // while the answer is shown a click only sounds
         QCOMPARE(t.rec->Count(Answer), 1);
         // The next note ends unanswered: the answer is still awaited.
@@ -495,7 +495,7 @@ private slots:
                 const qint64 start = ended[s] - 600000;
                 for (size_t i = 0; i < answers[s].size(); ++i)
                     store.RecordAnswer({start + qint64(i) * 60000, levels[s], start - 1000, int(i), answers[s][i][0],
-                                        answers[s][i][1], answers[s][i][0] == answers[s][i][1], false, answers[s][i][2], 0});
+                                        answers[s][i][1], answers[s][i][0] == answers[s][i][1], AnswerInput::Mouse, answers[s][i][2], 0});
                 store.RecordSession({start - 1000, ended[s], levels[s], right[s], levels[s] * 7, levels[s] + 1});
             }
         }
@@ -622,8 +622,8 @@ private slots:
             HistoryStore history(HistoryStore::DefaultPath());
             const qint64 at = QDateTime::currentMSecsSinceEpoch() - 60000;
             for (int i = 0; i < 10; ++i) {
-                history.RecordAnswer({at + i, 2, at, i, 60, 60, true, false, 2900, 0});
-                history.RecordAnswer({at + 10 + i, 2, at, i, 62, 62, true, false, 900, 0});
+                history.RecordAnswer({at + i, 2, at, i, 60, 60, true, AnswerInput::Mouse, 2900, 0});
+                history.RecordAnswer({at + 10 + i, 2, at, i, 62, 62, true, AnswerInput::Mouse, 900, 0});
             }
         }
         AppUnderTest t;

@@ -2,6 +2,7 @@
 #include "core/au_server_mac.h"
 #include "core/midi/midi_file.h"
 #include "core/music_names.h"
+#include "core/note_naming.h"
 #include "core/sound.h"
 
 #include <QBuffer>
@@ -180,6 +181,37 @@ private slots:
             QCOMPARE(NoteToNextWhiteIndex(key), white++);
         }
         QCOMPARE(white, 52);
+    }
+
+    // Each system's twelve names, C first, as its musicians write them.
+    void namingSystemsNameEveryKey_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("letters") << 0 << QLocale::English << "C C♯ D D♯ E F F♯ G G♯ A A♯ B";
+        QTest::newRow("german") << 1 << QLocale::German << "C Cis D Dis E F Fis G Gis A B H";
+        QTest::newRow("solfège, Italian") << 2 << QLocale::Italian << "Do Do♯ Re Re♯ Mi Fa Fa♯ Sol Sol♯ La La♯ Si";
+        QTest::newRow("solfège, French") << 2 << QLocale::French << "Do Do♯ Ré Ré♯ Mi Fa Fa♯ Sol Sol♯ La La♯ Si";
+        QTest::newRow("solfège, Russian") << 2 << QLocale::Russian << "До До♯ Ре Ре♯ Ми Фа Фа♯ Соль Соль♯ Ля Ля♯ Си";
+        QTest::newRow("japanese") << 3 << QLocale::Japanese << "ハ 嬰ハ ニ 嬰ニ ホ ヘ 嬰ヘ ト 嬰ト イ 嬰イ ロ";
+    }
+
+    void namingSystemsNameEveryKey()
+    {
+        QFETCH(int, system);
+        QFETCH(QLocale::Language, language);
+        QFETCH(QString, names);
+        const QStringList pitchClasses = names.split(' ');
+        const NoteNaming naming(NoteNaming::System(system), language);
+        for (int midi = 21; midi <= 108; ++midi) // A0..C8, octaves in scientific pitch notation
+            QCOMPARE(naming.KeyName(midi), pitchClasses[midi % 12] + QString::number(midi / 12 - 1));
+        QCOMPARE(naming.KeyName(60), pitchClasses[0] + "4"); // middle C
+        QVERIFY(naming.KeyName(128).isEmpty() && naming.PitchClassName(-1).isEmpty());
+        // The learner's language picks the system, and a stored word that is none falls back to it.
+        QCOMPARE(NoteNaming::DefaultFor(language), NoteNaming::System(system));
+        QCOMPARE(NoteNaming::FromStoreWord(NoteNaming::StoreWord(naming.GetSystem()), QLocale::English), naming.GetSystem());
+        QCOMPARE(NoteNaming::FromStoreWord("Solfège\n", language), NoteNaming::System(system));
     }
 
     // The bytes read at construction play, whole, even after the file is gone.

@@ -152,6 +152,34 @@ private slots:
         QVERIFY(small.render() == blue);
     }
 
+    // The letter rows play from the C of the typing octave, found by the key's place (52 is
+    // where US keyboards have Z, AZERTY ones W); the arrows and Ctrl with a digit move them.
+    void typedKeys()
+    {
+        Probe item;
+        QSignalSpy typed(&item, SIGNAL(keyTyped(int)));
+        const int xkbZ = 52, xkbQ = 24;
+        QVERIFY(item.typeKey(xkbZ, Qt::Key_W, 0));                // C4
+        item.typeKey(0, Qt::Key_Right, 0);
+        item.typeKey(0, Qt::Key_Period, 0);                      // D6: the lower row's second D, from C5
+        item.typeKey(0, Qt::Key_2, Qt::ControlModifier);
+        item.typeKey(xkbQ, Qt::Key_A, 0);                        // C3: the upper row an octave up
+        QVERIFY(!item.typeKey(xkbZ, Qt::Key_Z, Qt::ControlModifier) && !item.typeKey(0, Qt::Key_A, 0));
+        QCOMPARE(Take(typed), (QList<int>{39, 65, 27}));
+        QCOMPARE(item.getTypingOctave(), 2);
+        item.typeKey(10 + 5, Qt::Key_Minus, Qt::ControlModifier); // Ctrl and AZERTY's 6 (a "-")
+        QCOMPARE(item.getTypingOctave(), 6);
+        // Reached from C2 to the G two octaves above: a mark at the front of each of these keys.
+        item.setTypingOctave(2);
+        const QImage marked = item.render();
+        for (int key = 0; key < 88; ++key) {
+            const GKCKeyPositon& k = KeysCache.at(key);
+            const QPointF mark((k.isWhite ? k.lowerRect : k.upperRect).center().x(), (k.isWhite ? k.lowerRect : k.upperRect).bottom() - 12);
+            QVERIFY2((marked.pixelColor(mark.toPoint()).blue() > 200 && marked.pixelColor(mark.toPoint()).red() < 150)
+                         == (key >= 15 && key <= 46), qPrintable(QString::number(key)));
+        }
+    }
+
     void imagesOfTheDevicePixels()
     {
         // The least density that still gives each device pixel an image pixel of its own.

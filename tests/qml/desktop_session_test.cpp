@@ -63,6 +63,23 @@ class DesktopSessionTest : public QObject
         const qreal top = FooterTop() + 57;
         return {Margin + (index + 0.5) * (w - 2 * Margin) / 52, top + (h - top) * 0.85};
     }
+    // Starts the program and waits for its window, maximised: nearly the whole screen.
+    bool StartProgram()
+    {
+        program.setProcessEnvironment(env);
+        program.start(OVELUNE_PROGRAM, QStringList());
+        const bool shown = QTest::qWaitFor([&] {
+            const QStringList ids = Run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(program.processId())})
+                                        .split('\n', Qt::SkipEmptyParts);
+            window = ids.isEmpty() ? QString() : ids.last();
+            const auto size = QRegularExpression("Geometry: (\\d+)x(\\d+)").match(Run("xdotool", {"getwindowgeometry", window}));
+            w = size.captured(1).toInt();
+            h = size.captured(2).toInt();
+            return w >= ScreenWidth - 10 && h >= ScreenHeight - 60;
+        }, 60000);
+        QTest::qWait(1500); // the first frames
+        return shown;
+    }
     // Clicks the asked key, or its neighbour; true once the store has the answer.
     bool Answer(bool right)
     {
@@ -99,19 +116,7 @@ private slots:
 
     void aLevelOneSessionRaisesTheLevel()
     {
-        program.setProcessEnvironment(env);
-        program.start(OVELUNE_PROGRAM, QStringList());
-        // Maximised: nearly the whole screen.
-        QVERIFY(QTest::qWaitFor([&] {
-            const QStringList ids = Run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(program.processId())})
-                                        .split('\n', Qt::SkipEmptyParts);
-            window = ids.isEmpty() ? QString() : ids.last();
-            const auto size = QRegularExpression("Geometry: (\\d+)x(\\d+)").match(Run("xdotool", {"getwindowgeometry", window}));
-            w = size.captured(1).toInt();
-            h = size.captured(2).toInt();
-            return w >= ScreenWidth - 10 && h >= ScreenHeight - 60;
-        }, 60000));
-        QTest::qWait(1500); // the first frames
+        QVERIFY(StartProgram());
         // The help covers the middle on a first run; its Close button stores not to show it again.
         QCOMPARE(Screenshot().pixelColor(int(w / 2), int(h / 2 + 200)), QColor("#424c53"));
         Click({(w - 930) / 2 + 885, (h - 570) / 2 + 545});
@@ -131,6 +136,45 @@ private slots:
         Click({w - Margin - 18.5, 30}); // the close button
         QVERIFY(program.waitForFinished(15000));
         QCOMPARE(program.exitCode(), 0);
+    }
+
+    // The letter rows answer from the octave that the arrows, or Ctrl and a digit, choose; the
+    // history says the answers were typed.
+    void typedAnswers()
+    {
+        QVERIFY(StartProgram());
+        Run("xdotool", {"key", "Return"}); // "Begin here": the stored level-2 session
+        QTRY_COMPARE_WITH_TIMEOUT(Stored("StatsAndQuestions/questions/size").toInt(), 14, 10000);
+        const char* lowerRow[12] = {"z", "s", "x", "d", "c", "v", "g", "b", "h", "n", "j", "m"};
+        int octave = 4; // the rows start at C4
+        for (int i = 0; i < 2; ++i) {
+            const int current = Stored("GlobalSetting/CurrentQuestion").toInt();
+            const int asked = Stored(QString("StatsAndQuestions/questions/%1/question").arg(current + 1)).toInt();
+            if (i == 0) {
+                for (; octave != asked / 12 - 1; octave += asked / 12 - 1 > octave ? 1 : -1)
+                    Run("xdotool", {"key", asked / 12 - 1 > octave ? "Right" : "Left"});
+            } else {
+                Run("xdotool", {"key", QString("ctrl+%1").arg(asked / 12 - 1)});
+            }
+            bool answered = false;
+            for (int attempt = 0; attempt < 10 && !answered; ++attempt) { // a key while no question is asked only sounds
+                Run("xdotool", {"key", lowerRow[asked % 12]});
+                answered = QTest::qWaitFor([&] { return Stored("GlobalSetting/CurrentQuestion").toInt() != current; }, 3000);
+            }
+            QVERIFY2(answered, qPrintable(QString("typed answer %1").arg(i + 1)));
+        }
+        const QString csv = QDir::temp().filePath("ovelune-desktop-test.csv");
+        QProcess exporter;
+        exporter.setProcessEnvironment(env);
+        exporter.start(OVELUNE_PROGRAM, {"--export-history", csv});
+        QVERIFY(exporter.waitForFinished(30000) && exporter.exitCode() == 0);
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = file.readAll().trimmed().split('\n');
+        for (const QByteArray& row : rows.mid(rows.size() - 2)) // both right, both typed
+            QVERIFY2(row.contains(",1,keyboard,"), row.constData());
+        Click({w - Margin - 18.5, 30});
+        QVERIFY(program.waitForFinished(15000));
     }
 
     void cleanupTestCase()

@@ -64,7 +64,6 @@ QImage levelPicture(int level, int scale)
     QPainter p(&image);
     prepare(p);
     const qreal segment = qreal(pictureWidth - emblemWidth) / noteCount;
-    const QFont labelFont = uiFont(38, QFont::Bold);
     for (int i = 0; i < noteCount; ++i) {
         const bool reached = i < level;
         const QPainterPath shape = chevron(i, segment);
@@ -80,12 +79,10 @@ QImage levelPicture(int level, int scale)
         }
         p.drawPath(shape);
 
-        // Label and the note's hint colour, centred on the chevron's body.
+        // The note's hint colour, centred on the chevron's body. The window writes the
+        // note's name above it, in the names the learner has chosen.
         const qreal x0 = i * segment + (i == 0 ? 0 : gap);
         const qreal centreX = (x0 + (i + 1) * segment) / 2 - (i == 0 ? point / 4 : 0);
-        const QRectF labelBox(centreX - 70, top + 4, 140, 52);
-        drawCentredText(p, labelBox, QString::fromLatin1(Palette::noteNames[i]), labelFont,
-                        reached ? Qt::white : QColor(0x7d, 0x95, 0xa3));
         QColor dot = Palette::hint[i];
         if (!reached)
             dot.setAlphaF(0.55);
