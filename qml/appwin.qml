@@ -24,7 +24,8 @@ Rectangle {
     property int globalhbordermargin: 30
     // The help window or the statistics view covers the session's controls.
     readonly property bool overlayShown: helpWindow.visible || (statsLoader.item !== null && statsLoader.item.visible)
-                                         || settingsWindow.visible
+                                         || settingsShown
+    readonly property bool settingsShown: settingsLoader.item !== null && settingsLoader.item.visible
     property int sessionCorrecAnswers: 0
     property int sessionIncorrectAnswers: 0
     property int difficultyLevel: 1
@@ -176,6 +177,11 @@ Rectangle {
 
     // "Begin here": go on with the stored session, or start one at the stored level.
     // Made at the first opening: the charts cost nothing until the learner asks for them.
+    function showSettings() {
+        settingsLoader.active = true
+        settingsLoader.item.open()
+    }
+
     function showStatistics() {
         if (statsLoader.item)
             statsLoader.item.open()
@@ -404,7 +410,7 @@ Rectangle {
             picture: "btn_stats"
             tip: qsTr("Your practice")
             description: qsTr("Shows the statistics of your practice")
-            enabled: !helpWindow.visible && !settingsWindow.visible
+            enabled: !helpWindow.visible && !rootrec.settingsShown
             onClicked: rootrec.showStatistics()
         }
 
@@ -418,7 +424,7 @@ Rectangle {
             tip: qsTr("Settings")
             description: qsTr("Opens the settings: reference pitch, fluency and clearing the ear")
             enabled: statsButton.enabled && (statsLoader.item === null || !statsLoader.item.visible)
-            onClicked: settingsWindow.open()
+            onClicked: rootrec.showSettings()
         }
 
         Text {
@@ -843,19 +849,23 @@ Rectangle {
 
     // ---- settings overlay ----
 
-    SettingsWindow {
-        id: settingsWindow
-        objectName: "settingsWindow"
+    // Made at the first opening, as the statistics view.
+    Loader {
+        id: settingsLoader
         z: 500
         anchors.centerIn: parent
-        visible: false
-        onVisibleChanged: if (!visible) fluencyMarks.refresh() // the time limit may have changed
+        active: false
+        sourceComponent: SettingsWindow {
+            objectName: "settingsWindow"
+            visible: false
+            onVisibleChanged: if (!visible) fluencyMarks.refresh() // the time limit may have changed
+        }
     }
 
     Shortcut {
         sequence: "Escape"
-        enabled: settingsWindow.visible
-        onActivated: settingsWindow.close()
+        enabled: rootrec.settingsShown
+        onActivated: settingsLoader.item.close()
     }
 
     // ---- help overlay ----
