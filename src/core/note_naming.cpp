@@ -6,6 +6,13 @@ namespace {
 
 const char* const StoreWords[NoteNaming::SystemCount] = {"letters", "german", "solfege", "japanese"};
 
+// A value cast from a number read elsewhere may lie outside the enumeration.
+bool Valid(NoteNaming::System system)
+{
+    const int value = static_cast<int>(system);
+    return value >= 0 && value < NoteNaming::SystemCount;
+}
+
 // The seven naturals C D E F G A B of each table; the black keys are built from them but for
 // German, which names every key by a word of its own.
 const char* const LetterNaturals[7] = {"C", "D", "E", "F", "G", "A", "B"};
@@ -40,7 +47,7 @@ const char* const* SolfegeFor(QLocale::Language language)
 } // namespace
 
 NoteNaming::NoteNaming(System system, QLocale::Language language)
-    : system(system >= Letters && system < SystemCount ? system : Letters), language(language)
+    : system(Valid(system) ? system : Letters), language(language)
 {
 }
 
@@ -84,7 +91,7 @@ NoteNaming::System NoteNaming::DefaultFor(QLocale::Language language)
 
 QString NoteNaming::StoreWord(System system)
 {
-    return QString::fromLatin1(StoreWords[system >= Letters && system < SystemCount ? system : Letters]);
+    return QString::fromLatin1(StoreWords[Valid(system) ? system : Letters]);
 }
 
 NoteNaming::System NoteNaming::FromStoreWord(const QString& word, QLocale::Language language)
