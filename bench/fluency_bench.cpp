@@ -2,6 +2,7 @@
 // statistics view and the level strip ask for them.
 //
 //   fluency_bench [--answers N] [--runs N]
+#include "bench_arguments.h"
 #include "figure_report.h"
 #include "samples.h"
 
@@ -18,12 +19,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-int Argument(const QStringList& args, const QString& name, int fallback)
-{
-    const int at = args.indexOf(name);
-    return at >= 0 && at + 1 < args.size() ? qMax(1, args.at(at + 1).toInt()) : fallback;
-}
 
 } // namespace
 

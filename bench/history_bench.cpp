@@ -3,8 +3,10 @@
 // costs the calling thread, and the file size per answer.
 //
 //   history_bench [--answers N] [--runs N]
+#include "bench_arguments.h"
 #include "figure_report.h"
 #include "samples.h"
+#include "thread_cpu.h"
 
 #include "app/history_stats.h"
 #include "app/history_store.h"
@@ -19,7 +21,6 @@
 #include <cstdio>
 #include <thread>
 
-#include <time.h>
 
 namespace {
 
@@ -31,20 +32,6 @@ const int SessionLength = 84; // the questions of level 12
 double MsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// On a loaded machine the wall time mostly measures waiting for a core; this is the work.
-double ThreadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-int Argument(const QStringList& args, const QString& name, int fallback)
-{
-    const int at = args.indexOf(name);
-    return at >= 0 && at + 1 < args.size() ? qMax(1, args.at(at + 1).toInt()) : fallback;
 }
 
 // Answer i of a history that ends now: AnswersPerDay a day in sessions of SessionLength,
