@@ -21,7 +21,6 @@
 #include <cstdio>
 #include <thread>
 
-
 namespace {
 
 using Clock = std::chrono::steady_clock;
