@@ -174,6 +174,14 @@ Rectangle {
         }
     }
 
+    PracticeChecks {
+        anchors.right: parent.right
+        anchors.rightMargin: stats.margin + 45
+        y: stats.margin + 4
+        tests: stats.figures.tests || []
+        onStarting: stats.close()
+    }
+
     ChromeButton {
         objectName: "statsCloseButton"
         anchors.top: parent.top
