@@ -174,10 +174,12 @@ Rectangle {
         }
     }
 
+    // Under the range choice, clear of it in a narrow window.
     PracticeChecks {
         anchors.right: parent.right
-        anchors.rightMargin: stats.margin + 45
-        y: stats.margin + 4
+        anchors.rightMargin: stats.margin
+        y: 52
+        height: 28
         tests: stats.figures.tests || []
         onStarting: stats.close()
     }
