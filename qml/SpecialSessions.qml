@@ -48,6 +48,8 @@ Rectangle {
         cardShown = false
         if (verdictText)
             verdictText.text = ""
+        if (window)
+            window.color = "#89a1af" // the neutral colour: the last note's colour would be a hint
         line.text = qsTr("Pitch test: %1 notes, no verdict until the end.").arg(count)
         started()
     }
