@@ -174,6 +174,16 @@ Rectangle {
         }
     }
 
+    // Under the range choice, clear of it in a narrow window.
+    PracticeChecks {
+        anchors.right: parent.right
+        anchors.rightMargin: stats.margin
+        y: 52
+        height: 28
+        tests: stats.figures.tests || []
+        onStarting: stats.close()
+    }
+
     ChromeButton {
         objectName: "statsCloseButton"
         anchors.top: parent.top

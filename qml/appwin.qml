@@ -824,6 +824,30 @@ Rectangle {
         }
     }
 
+    // ---- review and pitch test: their line and result card; Ctrl+R and Ctrl+T start them
+    // (the letters alone play notes) ----
+
+    SpecialSessions {
+        id: specialSessions
+        z: 300
+        window: rootrec
+        verdictText: verdict
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.top: levelArea.bottom
+        anchors.topMargin: 10
+        onStarted: replayButton.sessionstarted = true
+    }
+    Shortcut {
+        sequence: "Ctrl+R"
+        enabled: !rootrec.overlayShown
+        onActivated: appmessenger.startReview()
+    }
+    Shortcut {
+        sequence: "Ctrl+T"
+        enabled: !rootrec.overlayShown
+        onActivated: appmessenger.startPitchTest()
+    }
+
     // ---- statistics overlay ----
 
     Loader {

@@ -5,7 +5,7 @@
 # desktop set to 200 % gives a program) or as QT_SCALE_FACTOR=2 ("env"). Each picture
 # runs the program on its own Xvfb screen of 1366 x 768 logical pixels with openbox, with
 # a store and a practice history of three weeks made up here. Writes OUTDIR/main.png,
-# OUTDIR/help.png, OUTDIR/statistics.png and OUTDIR/settings.png.
+# OUTDIR/help.png, OUTDIR/statistics.png, OUTDIR/settings.png and OUTDIR/testcard.png.
 set -euo pipefail
 program=$(realpath "$1")
 out=$(realpath -m "$2")
@@ -76,7 +76,7 @@ db.commit()
 PY
 }
 
-shot() { # name help-at-start [title-bar button to click: 3 statistics, 4 settings]
+shot() { # name help-at-start [title-bar button to click: 3 statistics, 4 settings; T: a pitch test answered C4 throughout]
     seed "$2"
     local display
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -noreset 3>"$scratch/display" &
@@ -96,7 +96,12 @@ shot() { # name help-at-start [title-bar button to click: 3 statistics, 4 settin
     local app=$!
     pids+=($app)
     sleep 6
-    if [ $# -ge 3 ]; then
+    if [ "${3:-}" = T ]; then
+        # Ctrl+T, then C4 (the lower letter row's Z) to each of the 36 notes.
+        DISPLAY="$display" xdotool key ctrl+t
+        for _ in $(seq 36); do sleep 1.2; DISPLAY="$display" xdotool key z; done
+        sleep 2
+    elif [ $# -ge 3 ]; then
         # The button $3 places left of the close button in the window's title bar.
         local window w
         window=$(DISPLAY="$display" xdotool search --onlyvisible --pid "$app" | tail -n 1)
@@ -113,3 +118,4 @@ shot main false
 shot help true
 shot statistics false 3
 shot settings false 4
+shot testcard false T

@@ -5,6 +5,8 @@
 #include "app/history_stats.h"
 #include "app/history_store.h"
 #include "app/note_naming_choice.h"
+#include "app/pitch_test.h"
+#include "app/review_plan.h"
 #include "app/qml_messenger.h"
 #include "app/single_instance.h"
 #include "app/training_options.h"
@@ -160,6 +162,7 @@ Application::Application(int& argc, char** argv)
         connect(root, SIGNAL(changeCursor(QVariant)), this, SLOT(onChangeCursor(QVariant)));
 
     messenger->SetRootObject(root);
+    messenger->SetSpecialItem(root ? root->findChild<QObject*>(QStringLiteral("specialSessions")) : nullptr);
 
     if (root)
         keyboard = root->findChild<Keyboard*>(QStringLiteral("Keyboard"));
@@ -288,6 +291,7 @@ void Application::timerEvent(QTimerEvent* event)
 
 void Application::StartNewSession(QVariant maturityLevel)
 {
+    sessionKind = SessionKind::Training;
     appSettings->SetMaturity(maturityLevel.toUInt());
     sessionStartMs = 0;
     StartQuestion();
@@ -295,6 +299,7 @@ void Application::StartNewSession(QVariant maturityLevel)
 
 void Application::ContinueSession()
 {
+    sessionKind = SessionKind::Training;
     if (appSettings->HasQuestionsLeft())
         StartQuestion();
     else
@@ -320,15 +325,66 @@ void Application::StartPlayBack()
     }
     earCleared = false;
     SetNewState(PlayingQuestion);
-    if (!appSettings->HasQuestionsLeft())
+    if (sessionKind == SessionKind::Training ? !appSettings->HasQuestionsLeft() : specialIndex >= specialQuestions.size())
         return; // cannot happen: every path here follows a bound check or a new list
-    const unsigned int note = appSettings->questions[appSettings->currentQuestion];
+    const unsigned int note = CurrentQuestionNote();
     if (!replaying)
         instrument.NextQuestion();
     replaying = false;
     questionClock.start();
     PlayMidi(note, false);
-    messenger->currentNote(appSettings->GetIndexForNote(note));
+    // The pitch test gives no hint: no colour of the note, only its place in the test.
+    if (sessionKind == SessionKind::PitchTest)
+        messenger->callSpecial("onTestNote", int(specialIndex), int(specialQuestions.size()));
+    else
+        messenger->currentNote(appSettings->GetIndexForNote(note));
+}
+
+unsigned int Application::CurrentQuestionNote() const
+{
+    return sessionKind == SessionKind::Training ? appSettings->questions[appSettings->currentQuestion]
+                                                : specialQuestions[specialIndex];
+}
+
+void Application::StartReview()
+{
+    if (reviewPending || !history)
+        return;
+    reviewPending = true;
+    HistoryStore* store = history.get();
+    const unsigned int level = appSettings->maturityLevel;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const quint32 seed = QRandomGenerator::global()->generate();
+    // Chosen on a worker thread: the window never waits for the history.
+    QtConcurrent::run([store, level, now, seed] {
+        store->Flush(); // the answers just given count
+        return ReviewPlan::FromHistory(store->Path(), level, now, seed);
+    }).then(this, [this](const ReviewPlan::Plan& plan) {
+        reviewPending = false;
+        BeginSpecial(SessionKind::Review, plan.questions);
+        messenger->callSpecial("onReviewStarted", plan.even, int(plan.questions.size()));
+    });
+}
+
+void Application::StartPitchTest()
+{
+    BeginSpecial(SessionKind::PitchTest, PitchTest::Questions(QRandomGenerator::global()->generate()));
+    messenger->callSpecial("onPitchTestStarted", PitchTest::Notes);
+}
+
+void Application::BeginSpecial(SessionKind kind, std::vector<unsigned int> questions)
+{
+    if (questions.empty())
+        return;
+    sessionKind = kind;
+    specialQuestions = std::move(questions);
+    specialIndex = 0;
+    specialAnswers.clear();
+    specialResponseMs.clear();
+    specialStartMs = 0;
+    SetNewState(Idle); // an answer shown, or the ear being cleared, moves on no further
+    // The training session's next note waits; its question list stays as it is.
+    StartQuestion();
 }
 
 // A question heard right after the one before can be named by the interval between them,
@@ -431,16 +487,34 @@ void Application::ProvideMidiAnswer(uint note)
     if (current != PlayingQuestion && current != AwaitingAnswer)
         return;
     unsigned int questionNote = 0;
-    const bool right = appSettings->ProcessAnswer(note, questionNote, ResponseMs());
-    RecordAnswer(questionNote, note, right);
+    bool right = false;
+    if (sessionKind == SessionKind::Training) {
+        right = appSettings->ProcessAnswer(note, questionNote, ResponseMs());
+        RecordAnswer(questionNote, note, right, int(appSettings->currentQuestion), sessionStartMs);
+    } else {
+        questionNote = specialQuestions[specialIndex];
+        right = note == questionNote;
+        // A replay during the answer display asks the same note again: the last answer counts.
+        specialAnswers.resize(specialIndex);
+        specialResponseMs.resize(specialIndex);
+        specialAnswers.push_back(note);
+        specialResponseMs.push_back(std::max(0, ResponseMs()));
+        RecordAnswer(questionNote, note, right, int(specialIndex), specialStartMs);
+    }
     SetNewState(ShowingAnswer);
     SetStateTimer(right ? answerRightShowTimeLength : answerWrongShowTimeLength, NextQuestion);
+    if (sessionKind == SessionKind::PitchTest) {
+        messenger->callSpecial("onTestAnswer", int(specialIndex) + 1, int(specialQuestions.size()));
+        return; // no verdict until the end
+    }
     highlightAnswer(right, questionNote, note);
     messenger->answerNotes(questionNote, note);
-    messenger->answerRecieved(right, appSettings->currentQuestion);
+    messenger->answerRecieved(right, sessionKind == SessionKind::Training ? appSettings->currentQuestion
+                                                                          : unsigned(specialIndex));
 }
 
-void Application::RecordAnswer(unsigned int questionNote, unsigned int answerNote, bool right)
+void Application::RecordAnswer(unsigned int questionNote, unsigned int answerNote, bool right, int question,
+                               qint64& session)
 {
     if (!history)
         return;
@@ -448,11 +522,12 @@ void Application::RecordAnswer(unsigned int questionNote, unsigned int answerNot
     HistoryAnswer answer;
     answer.timeMs = now;
     answer.responseMs = std::max(0, ResponseMs());
-    if (sessionStartMs == 0)
-        sessionStartMs = now - answer.responseMs;
+    if (session == 0)
+        session = now - answer.responseMs;
     answer.level = int(appSettings->maturityLevel);
-    answer.session = sessionStartMs;
-    answer.question = int(appSettings->currentQuestion);
+    answer.session = session;
+    answer.question = question;
+    answer.kind = sessionKind;
     answer.asked = int(questionNote);
     answer.answered = int(answerNote);
     answer.right = right;
@@ -532,6 +607,13 @@ void Application::clearHighLight()
 
 void Application::GoNextQuestion()
 {
+    if (sessionKind != SessionKind::Training) {
+        if (++specialIndex < specialQuestions.size())
+            StartQuestion();
+        else
+            ShowSpecialResults();
+        return;
+    }
     ++appSettings->currentQuestion;
     if (appSettings->currentQuestion < appSettings->questionCount)
         StartQuestion();
@@ -561,6 +643,24 @@ void Application::ShowResults()
     }
     messenger->maturityLevelChanged(appSettings->maturityLevel);
     StartQuestion();
+}
+
+// The level stays as it is; the training session goes on when the learner begins again.
+void Application::ShowSpecialResults()
+{
+    SetNewState(ShowingResults);
+    const SessionKind kind = std::exchange(sessionKind, SessionKind::Training);
+    if (kind == SessionKind::Review) {
+        int right = 0;
+        for (size_t i = 0; i < specialAnswers.size(); ++i)
+            right += specialAnswers[i] == specialQuestions[i] ? 1 : 0;
+        messenger->callSpecial("onReviewEnded", right, int(specialAnswers.size()));
+        return;
+    }
+    const PitchTest::Result result = PitchTest::Score(specialQuestions, specialAnswers, specialResponseMs);
+    if (history)
+        history->RecordTest(PitchTest::ToHistory(result, QDateTime::currentMSecsSinceEpoch()));
+    messenger->callSpecial("onPitchTestEnded", PitchTest::ToVariant(result));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -89,6 +89,9 @@ public:
     void ContinueSession();
 
     AppState GetState() const { return state.load(); }
+    SessionKind GetSessionKind() const { return sessionKind; }
+    // The questions of the review or pitch test in progress.
+    const std::vector<unsigned int>& GetSpecialQuestions() const { return specialQuestions; }
     AppSettings* GetAppSettings() const { return appSettings; }
     Keyboard* GetKeyboard() const { return keyboard; }
     QQuickView& GetView() { return view; }
@@ -125,6 +128,10 @@ public slots:
     // A key of the on-screen keyboard played from the computer keyboard.
     void processTypedKey(int key);
     void StartNewSession(QVariant maturityLevel);
+    // A review of weak notes from the history, and a pitch test without feedback; each
+    // interrupts the training session, which goes on where it was afterwards.
+    void StartReview();
+    void StartPitchTest();
     void ReplayQuestion();
     void onChangeCursor(QVariant cursor);
     void onHideWindow();
@@ -152,8 +159,11 @@ private:
     void clearHighLight();
     void GoNextQuestion();
     void ShowResults();
+    void BeginSpecial(SessionKind kind, std::vector<unsigned int> questions);
+    void ShowSpecialResults();
+    unsigned int CurrentQuestionNote() const;
     void AnswerWithKey(int key, AnswerInput input);
-    void RecordAnswer(unsigned int questionNote, unsigned int answerNote, bool right);
+    void RecordAnswer(unsigned int questionNote, unsigned int answerNote, bool right, int question, qint64& session);
     // Since the start of the question's note (its latest replay); -1 before any.
     int ResponseMs() const;
     void ResumeHistorySession();
@@ -203,6 +213,16 @@ private:
     QPointer<QObject> statisticsReceiver;
     qint64 sessionStartMs; // the history's id of the session in progress; 0 until its first answer
     AnswerInput answeringInput; // of the answer being judged: a click, a typed key or (else) MIDI
+
+    // The session in progress: training, or a review or pitch test with its own questions,
+    // answers (notes and response times) and history id, the training session left as it was.
+    SessionKind sessionKind = SessionKind::Training;
+    std::vector<unsigned int> specialQuestions;
+    size_t specialIndex = 0;
+    std::vector<unsigned int> specialAnswers;
+    std::vector<int> specialResponseMs;
+    qint64 specialStartMs = 0;
+    bool reviewPending = false; // its questions are being chosen on a worker thread
 
     bool firstQuestionPending; // the first question after start-up plays at once
     QElapsedTimer questionClock; // started when a question note starts

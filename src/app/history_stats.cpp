@@ -204,8 +204,12 @@ StatisticsFigures HistoryStats::Read(const QString& path, qint64 nowMs, int days
         return ReadTallies(query, since, f, tallies) && ReadDays(query, since, f);
     });
     std::vector<HistorySession> sessions;
+    std::vector<HistoryTest> tests;
+    const qint64 sinceOrZero = since == std::numeric_limits<qint64>::min() ? 0 : since;
     if (read)
-        sessions = HistoryStore::ReadSessions(path, since == std::numeric_limits<qint64>::min() ? 0 : since, &reason);
+        sessions = HistoryStore::ReadSessions(path, sinceOrZero, &reason);
+    if (read && reason.isEmpty())
+        tests = HistoryStore::ReadTests(path, sinceOrZero, &reason);
     const bool failed = !read || !reason.isEmpty();
     if (failed) { // nothing half read is shown
         if (error)
@@ -223,6 +227,15 @@ StatisticsFigures HistoryStats::Read(const QString& path, qint64 nowMs, int days
         shown.nextLevel = s.nextLevel;
         shown.score = s.total > 0 ? s.right * 100.0 / s.total : 0.0;
         f.sessions.append(QVariant::fromValue(shown));
+    }
+    for (const HistoryTest& t : tests) {
+        const double notes = t.notes > 0 ? t.notes : 1;
+        StatisticsTest shown;
+        shown.time = static_cast<double>(t.timeMs);
+        shown.rightPercent = 100.0 * t.right / notes;
+        shown.octaveOffPercent = 100.0 * t.octaveOff / notes;
+        shown.meanError = t.meanError;
+        f.tests.append(QVariant::fromValue(shown));
     }
     return f;
 }

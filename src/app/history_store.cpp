@@ -189,6 +189,16 @@ void HistoryStore::RecordSession(const HistorySession& session)
     queueChanged.notify_one();
 }
 
+void HistoryStore::RecordTest(const HistoryTest& test)
+{
+    {
+        std::lock_guard<std::mutex> lock(queueLock);
+        queued.emplace_back(test);
+        ++queuedCount;
+    }
+    queueChanged.notify_one();
+}
+
 void HistoryStore::Flush()
 {
     std::unique_lock<std::mutex> lock(queueLock);
@@ -327,7 +337,8 @@ HistoryStore::Opening HistoryStore::OpenConnection(QString* reason)
                                 "level INTEGER NOT NULL, session INTEGER NOT NULL, question INTEGER NOT NULL, "
                                 "asked INTEGER NOT NULL, answered INTEGER NOT NULL, \"right\" INTEGER NOT NULL, "
                                 "input INTEGER NOT NULL, response_ms INTEGER NOT NULL, "
-                                "instrument INTEGER NOT NULL DEFAULT 0, reference_pitch INTEGER NOT NULL DEFAULT 440)")
+                                "instrument INTEGER NOT NULL DEFAULT 0, reference_pitch INTEGER NOT NULL DEFAULT 440, "
+                                "kind INTEGER NOT NULL DEFAULT 0)")
               << QStringLiteral("CREATE TABLE IF NOT EXISTS sessions(session INTEGER PRIMARY KEY, "
                                 "\"end\" INTEGER NOT NULL, level INTEGER NOT NULL, \"right\" INTEGER NOT NULL, "
                                 "total INTEGER NOT NULL, next_level INTEGER NOT NULL)");
@@ -337,7 +348,15 @@ HistoryStore::Opening HistoryStore::OpenConnection(QString* reason)
         // Answers from before the reference pitch could be chosen were played at 440 Hz.
         if (version < 3)
             steps << QStringLiteral("ALTER TABLE answers ADD COLUMN reference_pitch INTEGER NOT NULL DEFAULT 440");
+        // Every answer before reviews and pitch tests was a training answer.
+        if (version < 4)
+            steps << QStringLiteral("ALTER TABLE answers ADD COLUMN kind INTEGER NOT NULL DEFAULT 0");
     }
+    steps << QStringLiteral("CREATE TABLE IF NOT EXISTS tests(time INTEGER PRIMARY KEY, notes INTEGER NOT NULL, "
+                            "\"right\" INTEGER NOT NULL, octave_off INTEGER NOT NULL, mean_error REAL NOT NULL, "
+                            "median_ms INTEGER NOT NULL, class_right TEXT NOT NULL)")
+          // The review's schedule reads the review answers alone.
+          << QStringLiteral("CREATE INDEX IF NOT EXISTS answers_review ON answers(time) WHERE kind = 1");
     steps << QStringLiteral("CREATE INDEX IF NOT EXISTS answers_time ON answers(time)")
           // The latest answers of one pitch class, newest first, without a walk of the table.
           << QStringLiteral("CREATE INDEX IF NOT EXISTS answers_pitch_class ON answers(asked % 12)")
@@ -356,9 +375,15 @@ HistoryStore::Opening HistoryStore::OpenConnection(QString* reason)
 
     insertAnswer.reset(new QSqlQuery(*database));
     insertSession.reset(new QSqlQuery(*database));
+    insertTest.reset(new QSqlQuery(*database));
+    if (!insertTest->prepare(QStringLiteral("INSERT OR REPLACE INTO tests(time, notes, \"right\", octave_off, "
+                                            "mean_error, median_ms, class_right) VALUES(?, ?, ?, ?, ?, ?, ?)"))) {
+        *reason = ErrorText(insertTest->lastError());
+        return Opening::Failed;
+    }
     if (!insertAnswer->prepare(QStringLiteral(
             "INSERT INTO answers(time, level, session, question, asked, answered, \"right\", input, response_ms, "
-            "instrument, reference_pitch) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
+            "instrument, reference_pitch, kind) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
         || !insertSession->prepare(QStringLiteral("INSERT OR REPLACE INTO sessions(session, \"end\", level, "
                                                   "\"right\", total, next_level) VALUES(?, ?, ?, ?, ?, ?)"))) {
         *reason = ErrorText(insertAnswer->lastError().isValid() ? insertAnswer->lastError()
@@ -372,6 +397,7 @@ void HistoryStore::CloseConnection()
 {
     insertAnswer.reset();
     insertSession.reset();
+    insertTest.reset();
     if (database) {
         database->close();
         database.reset();
@@ -465,8 +491,14 @@ bool HistoryStore::TryWrite(const std::vector<Item>& batch, QString* reason, int
             insert = insertAnswer.get();
             const QVariant values[] = {a->timeMs,   a->level,        a->session,          a->question,
                                        a->asked,    a->answered,     a->right ? 1 : 0,    int(a->input),
-                                       a->responseMs, a->instrument, a->referencePitch};
-            for (int i = 0; i < 11; ++i)
+                                       a->responseMs, a->instrument, a->referencePitch, int(a->kind)};
+            for (int i = 0; i < 12; ++i)
+                insert->bindValue(i, values[i]);
+        } else if (const HistoryTest* t = std::get_if<HistoryTest>(&item)) {
+            insert = insertTest.get();
+            const QVariant values[] = {t->timeMs, t->notes, t->right, t->octaveOff, t->meanError, t->medianResponseMs,
+                                       t->classRight};
+            for (int i = 0; i < 7; ++i)
                 insert->bindValue(i, values[i]);
         } else {
             const HistorySession& s = std::get<HistorySession>(item);
@@ -661,6 +693,36 @@ std::vector<HistorySession> HistoryStore::ReadSessions(const QString& path, qint
             *failure = error;
     }
     return sessions;
+}
+
+std::vector<HistoryTest> HistoryStore::ReadTests(const QString& path, qint64 sinceMs, QString* failure)
+{
+    std::vector<HistoryTest> tests;
+    QString error;
+    // A history from before pitch tests has no table of them: none taken.
+    const bool ok = ReadWith(path, &error, [&](QSqlQuery& query) {
+        if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'tests'")) || !query.next())
+            return false;
+        if (query.value(0).toInt() == 0)
+            return true;
+        if (!query.prepare(QStringLiteral("SELECT time, notes, \"right\", octave_off, mean_error, median_ms, "
+                                          "class_right FROM tests WHERE time >= ? ORDER BY time")))
+            return false;
+        query.addBindValue(sinceMs);
+        if (!query.exec())
+            return false;
+        while (query.next())
+            tests.push_back({query.value(0).toLongLong(), query.value(1).toInt(), query.value(2).toInt(),
+                             query.value(3).toInt(), query.value(4).toDouble(), query.value(5).toInt(),
+                             query.value(6).toString()});
+        return !query.lastError().isValid();
+    });
+    if (!ok) {
+        tests.clear();
+        if (failure)
+            *failure = error;
+    }
+    return tests;
 }
 
 bool HistoryStore::ExportCsv(const QString& databasePath, const QString& csvPath, QString* error)

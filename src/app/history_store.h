@@ -16,6 +16,9 @@ class QSqlQuery;
 // How an answer was given; the history keeps the number.
 enum class AnswerInput { Mouse = 0, Midi = 1, Keyboard = 2 };
 
+// What an answer was given in; the history keeps the number.
+enum class SessionKind { Training = 0, Review = 1, PitchTest = 2 };
+
 // One judged answer as the practice history keeps it.
 struct HistoryAnswer
 {
@@ -30,6 +33,7 @@ struct HistoryAnswer
     int responseMs = 0; // from the start of the question note
     int instrument = 0; // General MIDI program the question sounded with
     int referencePitch = 440; // A4 in Hz the notes were tuned to
+    SessionKind kind = SessionKind::Training;
 };
 
 // One finished session.
@@ -40,6 +44,18 @@ struct HistorySession
     int level = 1;
     int right = 0, total = 0;
     int nextLevel = 1;
+};
+
+// One pitch test without feedback, as its result card showed it.
+struct HistoryTest
+{
+    qint64 timeMs = 0; // its end, ms since the epoch
+    int notes = 0;
+    int right = 0;
+    int octaveOff = 0;      // right pitch class, wrong octave
+    double meanError = 0;   // semitones
+    int medianResponseMs = 0;
+    QString classRight;     // right answers per pitch class, C first, comma-separated
 };
 
 // The practice history: every judged answer and every finished session in an SQLite
@@ -53,7 +69,7 @@ struct HistorySession
 class HistoryStore
 {
 public:
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
     // Items kept in memory while the database cannot be written; later ones are lost.
     static constexpr size_t HeldLimit = 10000;
     // How often a database that could not be written is tried again.
@@ -71,6 +87,7 @@ public:
     // Any thread (the GUI thread in practice): queue and return at once.
     void RecordAnswer(const HistoryAnswer& answer);
     void RecordSession(const HistorySession& session);
+    void RecordTest(const HistoryTest& test);
     // Any thread: blocks until everything queued before the call is committed, held in
     // memory for a later try, or given up.
     void Flush();
@@ -85,6 +102,7 @@ public:
     // if given, says why (it stays empty for a missing database).
     static std::vector<HistoryAnswer> ReadAnswers(const QString& path, qint64 sinceMs = 0, QString* error = nullptr);
     static std::vector<HistorySession> ReadSessions(const QString& path, qint64 sinceMs = 0, QString* error = nullptr);
+    static std::vector<HistoryTest> ReadTests(const QString& path, qint64 sinceMs = 0, QString* error = nullptr);
     // Any thread: runs `read` on a read-only connection of the caller's own. A missing
     // database is not read and gives true; false with *error set when the database cannot
     // be opened or `read` fails.
@@ -96,7 +114,7 @@ public:
     static bool ExportCsv(const QString& databasePath, const QString& csvPath, QString* error);
 
 private:
-    using Item = std::variant<HistoryAnswer, HistorySession>;
+    using Item = std::variant<HistoryAnswer, HistorySession, HistoryTest>;
     // Failed: for a passing reason, worth another try; Damaged: SQLite finds the file damaged
     // or not a database.
     enum class Opening { Ready, Failed, Damaged, Newer };
@@ -146,6 +164,7 @@ private:
     std::unique_ptr<QSqlDatabase> database;
     std::unique_ptr<QSqlQuery> insertAnswer;
     std::unique_ptr<QSqlQuery> insertSession;
+    std::unique_ptr<QSqlQuery> insertTest;
 
     std::thread writer; // last: started once everything above exists
 };

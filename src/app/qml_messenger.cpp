@@ -43,6 +43,11 @@ void QMLMessenger::SetRootObject(QObject* root)
     rootObject = root;
 }
 
+void QMLMessenger::SetSpecialItem(QObject* item)
+{
+    specialItem = item;
+}
+
 bool QMLMessenger::isShowHelpOnStart() const
 {
     return appSettings ? appSettings->showHelpOnStartup : true;
@@ -128,6 +133,24 @@ void QMLMessenger::continueSession()
 {
     if (application)
         application->ContinueSession();
+}
+
+void QMLMessenger::startReview()
+{
+    if (application)
+        application->StartReview();
+}
+
+void QMLMessenger::startPitchTest()
+{
+    if (application)
+        application->StartPitchTest();
+}
+
+void QMLMessenger::callSpecial(const char* function, const QVariant& first, const QVariant& second)
+{
+    if (specialItem)
+        CallInterface(function, first, second, specialItem);
 }
 
 void QMLMessenger::replayQuestion()
@@ -216,17 +239,19 @@ void QMLMessenger::showCompanyWebsite()
         application->onShowCompanyWebsite();
 }
 
-void QMLMessenger::CallInterface(const char* function, const QVariant& first, const QVariant& second)
+void QMLMessenger::CallInterface(const char* function, const QVariant& first, const QVariant& second, QObject* target)
 {
-    if (!rootObject)
+    if (!target)
+        target = rootObject;
+    if (!target)
         return;
     // A function missing from the interface only earns the toolkit's warning; the session
     // goes on.
     QVariant ignored;
     if (second.isValid())
-        QMetaObject::invokeMethod(rootObject, function, Qt::AutoConnection, Q_RETURN_ARG(QVariant, ignored),
+        QMetaObject::invokeMethod(target, function, Qt::AutoConnection, Q_RETURN_ARG(QVariant, ignored),
                                   Q_ARG(QVariant, first), Q_ARG(QVariant, second));
     else
-        QMetaObject::invokeMethod(rootObject, function, Qt::AutoConnection, Q_RETURN_ARG(QVariant, ignored),
+        QMetaObject::invokeMethod(target, function, Qt::AutoConnection, Q_RETURN_ARG(QVariant, ignored),
                                   Q_ARG(QVariant, first));
 }

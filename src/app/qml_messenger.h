@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
@@ -35,6 +36,8 @@ public:
     void SetApplication(Application* app);
     void SetAppSettings(AppSettings* model);
     void SetRootObject(QObject* root);
+    // The interface's item that shows the review and the pitch test.
+    void SetSpecialItem(QObject* item);
 
     bool isShowHelpOnStart() const;
     void setShowHelpOnStart(bool show);
@@ -55,6 +58,8 @@ public:
     void answerNotes(unsigned int askedNote, unsigned int answeredNote);
     void maturityLevelChanged(unsigned int level);
     void perfectPitchAcquired(unsigned int level);
+    // Calls `function` of the item set by SetSpecialItem.
+    void callSpecial(const char* function, const QVariant& first, const QVariant& second = QVariant());
     // The figures asked for, handed to the view that asked; plot() draws from them.
     void showStatistics(const StatisticsFigures& figures, QObject* view);
 
@@ -63,6 +68,9 @@ public slots:
     // Goes on with the stored session if it has questions left, else starts a new one at
     // the stored level.
     void continueSession();
+    // A review of weak notes, and a pitch test without feedback.
+    void startReview();
+    void startPitchTest();
     void replayQuestion();
     // A row of "midiListModel", and a row of instrumentNames.
     void selectInputDevice(int row);
@@ -79,10 +87,12 @@ public slots:
     void showCompanyWebsite();
 
 private:
-    void CallInterface(const char* function, const QVariant& first, const QVariant& second = QVariant());
+    void CallInterface(const char* function, const QVariant& first, const QVariant& second = QVariant(),
+                       QObject* target = nullptr);
 
     Application* application;
     QObject* rootObject;
+    QPointer<QObject> specialItem;
     AppSettings* appSettings;
     StatisticsFigures lastFigures;
 };

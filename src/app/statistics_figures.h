@@ -57,6 +57,21 @@ public:
     double practiceMinutes = 0;
 };
 
+// One pitch test; `time` is its end (ms since the epoch), the shares in percent.
+struct StatisticsTest
+{
+    Q_GADGET
+    Q_PROPERTY(double time MEMBER time)
+    Q_PROPERTY(double rightPercent MEMBER rightPercent)
+    Q_PROPERTY(double octaveOffPercent MEMBER octaveOffPercent)
+    Q_PROPERTY(double meanError MEMBER meanError)
+public:
+    double time = 0;
+    double rightPercent = 0;
+    double octaveOffPercent = 0;
+    double meanError = 0;
+};
+
 struct StatisticsFigures
 {
     Q_GADGET
@@ -70,6 +85,7 @@ struct StatisticsFigures
     Q_PROPERTY(QList<int> confusion MEMBER confusion)
     Q_PROPERTY(QVariantList sessions MEMBER sessions)
     Q_PROPERTY(QVariantList days MEMBER days)
+    Q_PROPERTY(QVariantList tests MEMBER tests)
     Q_PROPERTY(QString readError MEMBER readError)
     Q_PROPERTY(QString problem MEMBER problem)
 public:
@@ -83,6 +99,7 @@ public:
     QList<int> confusion;          // 144 counts, [askedPc * 12 + answeredPc]
     QVariantList sessions;         // StatisticsSession in time order
     QVariantList days;             // StatisticsDay in date order
+    QVariantList tests;            // StatisticsTest in time order
     QString readError;             // the history could not be read: said as such, never as empty
     QString problem;               // the history's trouble while recording, if any
 };
@@ -90,4 +107,5 @@ public:
 Q_DECLARE_METATYPE(StatisticsTally)
 Q_DECLARE_METATYPE(StatisticsSession)
 Q_DECLARE_METATYPE(StatisticsDay)
+Q_DECLARE_METATYPE(StatisticsTest)
 Q_DECLARE_METATYPE(StatisticsFigures)

@@ -210,7 +210,8 @@ private slots:
         } else if (kind == "not a database") {
             QVERIFY(Write(Db(), QByteArray(20000, '\x5a')));
         } else if (kind == "newer") {
-            Sql(Db(), {"CREATE TABLE answers(time INTEGER, level INTEGER, future TEXT)", "PRAGMA user_version=4"});
+            Sql(Db(), {"CREATE TABLE answers(time INTEGER, level INTEGER, future TEXT)",
+                       QString("PRAGMA user_version=%1").arg(HistoryStore::SchemaVersion + 1)});
         }
         const QByteArray before = Contents(kind == "folder" ? Db() + "/kept" : Db());
         const bool recording = message == "could not be read";
@@ -314,8 +315,9 @@ private slots:
         Record(Db(), {Answer(8001, 30, 30)});
         QVERIFY(HistoryStore::ReadAnswers(Db()) == Answers({old[0], old[1], Answer(8001, 30, 30)}));
         QVERIFY(HistoryStore::ReadSessions(Db()) == std::vector<HistorySession>({{900, 7000, 2, 1, 2, 2}}));
-        QCOMPARE(Sql(Db(), {"PRAGMA user_version"}).toInt(), 3);
-        QCOMPARE(Sql(Db(), {"SELECT count(*) FROM sqlite_master WHERE type = 'index'"}).toInt(), 2);
+        QCOMPARE(Sql(Db(), {"PRAGMA user_version"}).toInt(), 4);
+        QCOMPARE(Sql(Db(), {"SELECT count(*) FROM sqlite_master WHERE type = 'index'"}).toInt(), 3);
+        QCOMPARE(Sql(Db(), {"SELECT count(*) FROM answers WHERE kind = 0"}).toInt(), 3); // all training answers
     }
 
     // Fluency from the history: each pitch class's latest 30 answers, fluent when right

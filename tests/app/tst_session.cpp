@@ -12,6 +12,7 @@
 #include "support/pitch_detector.h"
 
 #include <QCryptographicHash>
+#include <QJSValue>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -25,6 +26,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <map>
 #include <set>
 #include <thread>
 
@@ -633,6 +635,57 @@ private slots:
         QTRY_VERIFY(FiguresShown(t));
         QTRY_COMPARE(t.Window("fluencyD", "fluent").toBool(), true);
         QCOMPARE(t.Window("fluencyC", "fluent").toBool(), false);
+    }
+
+    // The pitch test from its shortcut: every pitch class three times, no colour and no verdict
+    // on the way, then a card whose figures follow the answers given; the session waits.
+    void pitchTestShowsNothingUntilItsCard()
+    {
+        AppUnderTest t;
+        QTest::keyClick(&t.app->GetView(), Qt::Key_T, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(t.app->GetSessionKind() == SessionKind::PitchTest, 5000);
+        const std::vector<unsigned int> notes = t.app->GetSpecialQuestions();
+        QCOMPARE(notes.size(), size_t(36));
+        std::map<int, int> perClass, rightPerClass;
+        for (unsigned int note : notes)
+            ++perClass[int(note % 12)];
+        QVERIFY(perClass.size() == 12 && std::all_of(perClass.begin(), perClass.end(), [](auto& c) { return c.second == 3; }));
+        QCOMPARE(std::set<unsigned int>(notes.begin(), notes.end()).size(), size_t(36)); // three octaves each
+        // Every fourth right, every fourth an octave off, the others a semitone off.
+        for (size_t i = 0; i < notes.size(); ++i) {
+            QTRY_COMPARE_WITH_TIMEOUT(t.app->GetState(), Application::PlayingQuestion, 5000);
+            const int asked = int(notes[i]);
+            rightPerClass[asked % 12] += i % 4 == 0;
+            t.Click((i % 4 == 0 ? asked : i % 4 == 1 ? (asked > 96 ? asked - 12 : asked + 12) : asked + 1) - 21);
+            QCOMPARE(t.app->GetState(), Application::ShowingAnswer);
+            QVERIFY(t.Lit(1).isEmpty() && t.Lit(3).isEmpty());
+        }
+        QVERIFY(t.rec->Count(Answer) == 0 && t.rec->Count(Note) == 0);
+        QTRY_VERIFY_WITH_TIMEOUT(t.Window("specialSessions", "cardShown").toBool(), 5000);
+        QVariant shown = t.Window("specialSessions", "result");
+        if (shown.metaType() == QMetaType::fromType<QJSValue>())
+            shown = shown.value<QJSValue>().toVariant();
+        const QVariantMap card = shown.toMap();
+        QCOMPARE(card["rightPercent"].toDouble(), 25.0);
+        QCOMPARE(card["octaveOffPercent"].toDouble(), 25.0);
+        QCOMPARE(card["meanError"].toDouble(), (9 * 12 + 18) / 36.0);
+        for (int pitchClass = 0; pitchClass < 12; ++pitchClass)
+            QCOMPARE(card["classes"].toList()[pitchClass].toList(), (QVariantList{rightPerClass[pitchClass], 3}));
+        t.app->GetHistory()->Flush();
+        std::vector<int> times;
+        for (const HistoryAnswer& a : HistoryStore::ReadAnswers(t.app->GetHistory()->Path()))
+            times.push_back(a.responseMs);
+        QCOMPARE(times.size(), size_t(36));
+        std::sort(times.begin(), times.end());
+        QCOMPARE(card["medianSeconds"].toDouble(), (times[17] + times[18]) / 2 / 1000.0);
+        const std::vector<HistoryTest> tests = HistoryStore::ReadTests(t.app->GetHistory()->Path());
+        QVERIFY(tests.size() == 1 && tests[0].right == 9 && tests[0].octaveOff == 9);
+        int testAnswers = 0;
+        HistoryStore::ReadWith(t.app->GetHistory()->Path(), nullptr, [&](QSqlQuery& q) {
+            return q.exec("SELECT count(*) FROM answers WHERE kind = 2") && q.next() && (testAnswers = q.value(0).toInt());
+        });
+        QCOMPARE(testAnswers, 36);
+        QCOMPARE(t.Model().correctCount + t.Model().incorrectCount, 0u);
     }
 
     void choicesInTheWindowAreKept()
