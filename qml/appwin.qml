@@ -290,7 +290,7 @@ Rectangle {
         anchors.horizontalCenter: parent.horizontalCenter
         y: (speaker.y + speaker.height + footer.y - 40) / 2
         enabled: !speakerBusy && !rootrec.overlayShown
-        text: sessionstarted ? "Replay note" : "Begin here"
+        text: sessionstarted ? qsTr("Replay note") : qsTr("Begin here")
         padding: 0
         hoverEnabled: true
         // Tab reaches it; a click leaves the focus where it was, so Space keeps replaying.

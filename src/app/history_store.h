@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <condition_variable>
@@ -52,6 +53,8 @@ struct HistorySession
 // once.
 class HistoryStore
 {
+    Q_DECLARE_TR_FUNCTIONS(HistoryStore)
+
 public:
     static constexpr int SchemaVersion = 3;
     // Items kept in memory while the database cannot be written; later ones are lost.
