@@ -498,7 +498,8 @@ Rectangle {
 
         Text {
             id: colorHintLabel
-            width: 81
+            // Grows to the left for longer words than "Color hint".
+            width: Math.max(81, implicitWidth)
             height: 37
             anchors.right: colorswitch.left
             anchors.rightMargin: 15

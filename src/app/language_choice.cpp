@@ -60,6 +60,8 @@ LanguageChoice::LanguageChoice(QObject* parent) : QObject(parent), chosen(Stored
 
 LanguageChoice::~LanguageChoice()
 {
+    if (!QCoreApplication::instance())
+        return; // gone with the application
     if (ownInstalled)
         QCoreApplication::removeTranslator(&own);
     if (qtInstalled)
