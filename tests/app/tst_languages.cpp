@@ -143,6 +143,11 @@ private slots:
         QCOMPARE(t->Window("replaySound", "text").toString() == QLatin1String("Begin here"), code == QLatin1String("en"));
         QCOMPARE(t->Window("instrument", "displayText").toString() == QLatin1String("Acoustic grand piano"),
                  code == QLatin1String("en"));
+        // The note names follow the language the learner reads (nothing chosen for them).
+        const QHash<QString, QString> secondNote{{"en", "D"}, {"de", "D"}, {"fr", "Ré"}, {"it", "Re"}, {"ru", "Ре"}};
+        if (secondNote.contains(code))
+            QCOMPARE(t->app->GetView().rootContext()->contextProperty("noteNaming").value<QObject*>()
+                         ->property("levelNames").toStringList().value(1), secondNote.value(code));
 
         QStringList faults = SpillingIn(t->Item("root"));
         QQuickItem* help = t->Item("helpWindow");
