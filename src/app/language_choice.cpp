@@ -75,7 +75,10 @@ void LanguageChoice::Install()
     if (qtInstalled)
         QCoreApplication::removeTranslator(&qt);
     ownInstalled = qtInstalled = false;
-    installed = chosen.isEmpty() ? Match(QLocale::system().uiLanguages()) : (chosen == QLatin1String("en") ? QString() : chosen);
+    if (chosen.isEmpty())
+        installed = Match(QLocale::system().uiLanguages());
+    else
+        installed = chosen == QLatin1String("en") ? QString() : chosen;
     // Numbers and dates as the language writes them; the desktop's own settings otherwise.
     QLocale::setDefault(chosen.isEmpty() ? QLocale::system() : QLocale(chosen));
     if (installed.isEmpty())
