@@ -63,7 +63,7 @@ Rectangle {
                         return panel.noteNames[index] + (parent.fluent ? " ✓" : "") + "\n"
                             + qsTr("%1 % fluent").arg(Math.round(100 * f.share)) + "\n"
                             + qsTr("%1 % · %2 s").arg(Math.round(100 * f.accuracy))
-                                                      .arg((f.medianResponseMs / 1000).toFixed(1))
+                                                      .arg((f.medianResponseMs / 1000).toLocaleString(Qt.locale(), "f", 1))
                     }
                 }
             }

@@ -3,11 +3,12 @@ import QtQuick.Controls.Basic
 
 // The learner's settings, over the main window in the help window's style: the reference
 // pitch, the time limit of a fluent answer, whether a level passes only on fluent answers
-// and whether the ear is cleared before each note. Each change is stored at once.
+// whether the ear is cleared before each note and the interface's language. Each change is
+// stored at once; a new language is spoken at once.
 Rectangle {
     id: settings
     width: 640
-    height: 530
+    height: 585
     color: "#424c53"
     radius: 8
 
@@ -248,6 +249,31 @@ Rectangle {
             font.pixelSize: 13
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignLeft
+        }
+
+        Item { width: 1; height: 8 }
+
+        Row {
+            spacing: 10
+            visible: typeof languageChoice !== "undefined"
+            Text {
+                id: languageLabel
+                text: qsTr("Language")
+                color: settings.textColor
+                font.pixelSize: 16
+                font.bold: true
+                anchors.verticalCenter: parent.verticalCenter
+            }
+            ChoiceField {
+                objectName: "languageField"
+                width: 240
+                popupAbove: true
+                model: typeof languageChoice !== "undefined" ? languageChoice.labels : []
+                currentIndex: typeof languageChoice !== "undefined" ? languageChoice.row : 0
+                accessibleLabel: languageLabel.text
+                accessibleDescription: qsTr("The language of Ovelune's window and messages; it changes at once")
+                onActivated: function(index) { languageChoice.row = index }
+            }
         }
     }
 }

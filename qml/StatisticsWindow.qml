@@ -68,7 +68,7 @@ Rectangle {
         fillSessions()
         Qt.callLater(fillAccuracyThenDays)
         var share = figures.octaveErrorShare * 100
-        octaveErrorText.text = "Right note, wrong octave: " + share.toFixed(1) + " % of answers"
+        octaveErrorText.text = qsTr("Right note, wrong octave: %1 % of answers").arg(share.toLocaleString(Qt.locale(), "f", 1))
     }
 
     function fillSessions() {
@@ -89,7 +89,7 @@ Rectangle {
         for (var p = 0; p < 12; ++p)
             values.push(percent(figures.pitchClasses[p].right, figures.pitchClasses[p].total))
         pitchClassBars.clear()
-        pitchClassBars.append("Right", values)
+        pitchClassBars.append(qsTr("Right"), values)
         var octaves = [], labels = []
         for (var o = 0; o < figures.octaves.length; ++o) {
             octaves.push(percent(figures.octaves[o].right, figures.octaves[o].total))
@@ -97,7 +97,7 @@ Rectangle {
         }
         octaveAxis.categories = labels
         octaveBars.clear()
-        octaveBars.append("Right", octaves)
+        octaveBars.append(qsTr("Right"), octaves)
     }
 
     function fillDays() {
@@ -133,7 +133,7 @@ Rectangle {
         id: heading
         x: stats.margin + 5
         y: stats.margin + 6
-        text: "Your practice"
+        text: qsTr("Your practice")
         color: stats.textColor
         font.pixelSize: 22
         font.bold: true
@@ -146,7 +146,8 @@ Rectangle {
         y: stats.margin + 4
         spacing: 6
         Repeater {
-            model: [{label: "Last 7 days", days: 7}, {label: "Last 30 days", days: 30}, {label: "All", days: 0}]
+            model: [{label: qsTr("Last %n days", "", 7), days: 7}, {label: qsTr("Last %n days", "", 30), days: 30},
+                    {label: qsTr("All"), days: 0}]
             Rectangle {
                 objectName: "statsRange" + modelData.days
                 width: 120
@@ -191,7 +192,7 @@ Rectangle {
         anchors.topMargin: stats.margin
         anchors.rightMargin: stats.margin
         picture: "btn_close"
-        tip: "Close"
+        tip: qsTr("Close")
         onClicked: stats.close()
     }
 
@@ -211,7 +212,7 @@ Rectangle {
     Text {
         anchors.centerIn: parent
         visible: stats.computing && stats.empty
-        text: "Computing…"
+        text: qsTr("Computing…")
         color: stats.textColor
         font.pixelSize: 16
     }
@@ -221,9 +222,9 @@ Rectangle {
         anchors.centerIn: parent
         width: parent.width - 200
         visible: stats.empty && !stats.computing && !stats.figures.readError
-        text: "Nothing practised yet in this time. Answer a few questions: your level and score per "
-              + "session, how often you are right on each note and in each octave, the notes you take "
-              + "for others, how quickly you answer and how long you practise each day will appear here."
+        text: qsTr("Nothing practised yet in this time. Answer a few questions: your level and score per "
+                   + "session, how often you are right on each note and in each octave, the notes you take "
+                   + "for others, how quickly you answer and how long you practise each day will appear here.")
         color: stats.textColor
         font.pixelSize: 16
         wrapMode: Text.WordWrap
@@ -244,7 +245,7 @@ Rectangle {
             objectName: "levelChart"
             width: panels.cellWidth
             height: panels.cellHeight
-            title: "Score (%) and level per session"
+            title: qsTr("Score (%) and level per session")
             theme: ChartView.ChartThemeDark
             backgroundColor: "#3a4349"
             antialiasing: true
@@ -252,15 +253,15 @@ Rectangle {
             DateTimeAxis { id: sessionTime; format: "d MMM"; tickCount: 4 }
             ValueAxis { id: scoreAxis; min: 0; max: 100; tickCount: 5; labelFormat: "%d" }
             ValueAxis { id: levelAxis; min: 0; max: 12; tickCount: 5; labelFormat: "%d"; labelsFont.pixelSize: 10 }
-            LineSeries { id: scoreSeries; name: "Score"; axisX: sessionTime; axisY: scoreAxis; color: "#7fd4a8" }
-            LineSeries { id: levelSeries; name: "Level"; axisX: sessionTime; axisYRight: levelAxis; color: "#f0c060" }
+            LineSeries { id: scoreSeries; name: qsTr("Score"); axisX: sessionTime; axisY: scoreAxis; color: "#7fd4a8" }
+            LineSeries { id: levelSeries; name: qsTr("Level"); axisX: sessionTime; axisYRight: levelAxis; color: "#f0c060" }
         }
 
         ChartView {
             objectName: "pitchClassChart"
             width: panels.cellWidth
             height: panels.cellHeight
-            title: "Right per note (%)"
+            title: qsTr("Right per note (%)")
             theme: ChartView.ChartThemeDark
             backgroundColor: "#3a4349"
             antialiasing: true
@@ -277,7 +278,7 @@ Rectangle {
             objectName: "octaveChart"
             width: panels.cellWidth
             height: panels.cellHeight
-            title: "Right per octave (%)"
+            title: qsTr("Right per octave (%)")
             theme: ChartView.ChartThemeDark
             backgroundColor: "#3a4349"
             antialiasing: true
@@ -298,7 +299,7 @@ Rectangle {
                 id: confusionTitle
                 anchors.horizontalCenter: parent.horizontalCenter
                 y: 6
-                text: "Asked (rows) and answered (columns)"
+                text: qsTr("Asked (rows) and answered (columns)")
                 color: stats.textColor
                 font.pixelSize: 13
                 font.bold: true
@@ -353,7 +354,7 @@ Rectangle {
             objectName: "responseChart"
             width: panels.cellWidth
             height: panels.cellHeight
-            title: "Median response time per day (s)"
+            title: qsTr("Median response time per day (s)")
             theme: ChartView.ChartThemeDark
             backgroundColor: "#3a4349"
             antialiasing: true
@@ -367,7 +368,7 @@ Rectangle {
             objectName: "practiceChart"
             width: panels.cellWidth
             height: panels.cellHeight
-            title: "Practice per day (minutes)"
+            title: qsTr("Practice per day (minutes)")
             theme: ChartView.ChartThemeDark
             backgroundColor: "#3a4349"
             antialiasing: true
@@ -415,7 +416,7 @@ Rectangle {
         anchors.top: keyStrip.bottom
         anchors.topMargin: 3
         visible: !stats.empty
-        text: "C1"
+        text: noteNaming.keyName(24)
         color: stats.textColor
         font.pixelSize: 11
     }
@@ -424,7 +425,7 @@ Rectangle {
         anchors.top: keyStrip.bottom
         anchors.topMargin: 3
         visible: !stats.empty
-        text: "Right per key: red never, yellow half the time, green always; grey not asked"
+        text: qsTr("Right per key: red never, yellow half the time, green always; grey not asked")
         color: stats.textColor
         font.pixelSize: 11
     }
@@ -433,7 +434,7 @@ Rectangle {
         anchors.top: keyStrip.bottom
         anchors.topMargin: 3
         visible: !stats.empty
-        text: "B7"
+        text: noteNaming.keyName(107)
         color: stats.textColor
         font.pixelSize: 11
     }

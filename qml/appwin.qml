@@ -296,7 +296,7 @@ Rectangle {
         anchors.horizontalCenter: parent.horizontalCenter
         y: (speaker.y + speaker.height + footer.y - 40) / 2
         enabled: !speakerBusy && !rootrec.overlayShown
-        text: sessionstarted ? "Replay note" : "Begin here"
+        text: sessionstarted ? qsTr("Replay note") : qsTr("Begin here")
         padding: 0
         hoverEnabled: true
         // Tab reaches it; a click leaves the focus where it was, so Space keeps replaying.
@@ -504,7 +504,8 @@ Rectangle {
 
         Text {
             id: colorHintLabel
-            width: 81
+            // Grows to the left for longer words than "Color hint".
+            width: Math.max(81, implicitWidth)
             height: 37
             anchors.right: colorswitch.left
             anchors.rightMargin: 15

@@ -368,15 +368,15 @@ void AppSettings::ReportStoreTrouble()
     const QString file = QDir::toNativeSeparators(settings->fileName());
     if (status == QSettings::AccessError) {
         const QString folder = QDir::toNativeSeparators(QFileInfo(settings->fileName()).absolutePath());
-        std::fprintf(stderr,
-                     "Ovelune: your progress cannot be saved to %s. Make sure %s is a folder you can "
-                     "write to (or set XDG_CONFIG_HOME to one); until then, progress lasts only "
-                     "while Ovelune runs.\n",
-                     qPrintable(file), qPrintable(folder));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("Ovelune: your progress cannot be saved to %1. Make sure %2 is a folder you can "
+                                   "write to (or set XDG_CONFIG_HOME to one); until then, progress lasts only "
+                                   "while Ovelune runs.")
+                                    .arg(file, folder)));
     } else {
-        std::fprintf(stderr,
-                     "Ovelune: the progress file %s was damaged; what could be read was checked "
-                     "and kept, and the file has been written afresh.\n",
-                     qPrintable(file));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("Ovelune: the progress file %1 was damaged; what could be read was checked "
+                                   "and kept, and the file has been written afresh.")
+                                    .arg(file)));
     }
 }

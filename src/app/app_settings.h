@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QVariant>
 
@@ -15,6 +16,8 @@ class QSettings;
 // bridge read and write them directly.
 class AppSettings
 {
+    Q_DECLARE_TR_FUNCTIONS(AppSettings)
+
 public:
     static constexpr unsigned int LevelCount = 12;
     static constexpr unsigned int OctaveCount = 7;

@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/history_stats.h"
 #include "app/history_store.h"
+#include "app/language_choice.h"
 #include "app/note_naming_choice.h"
 #include "app/pitch_test.h"
 #include "app/review_plan.h"
@@ -90,6 +91,7 @@ Application::Application(int& argc, char** argv)
       keyboard(nullptr),
       instrument(0),
       noteNaming(nullptr),
+      language(nullptr),
       replaying(false),
       earCleared(false),
       clearingTicket(0),
@@ -98,9 +100,12 @@ Application::Application(int& argc, char** argv)
       answeringInput(AnswerInput::Midi),
       firstQuestionPending(true)
 {
-    setOrganizationName(QApplication::tr("Quorvex"));
-    setOrganizationDomain(QApplication::tr(OrganizationDomain));
-    setApplicationName(QApplication::tr("Ovelune"));
+    // Never translated: they name the store's folder.
+    setOrganizationName(QStringLiteral("Quorvex"));
+    setOrganizationDomain(QLatin1String(OrganizationDomain));
+    setApplicationName(QStringLiteral("Ovelune"));
+    // First of all: every message from here on is in the learner's language.
+    language = new LanguageChoice(this);
 
     // A mistyped option is said, not taken for a wish to train; the toolkit has taken its own.
     const QString mistake = CommandLine::Mistake(arguments());
@@ -129,6 +134,7 @@ Application::Application(int& argc, char** argv)
     connect(singleInstance.get(), SIGNAL(activationRequested()), this, SLOT(onActivationRequested()));
 
     appSettings = new AppSettings();
+    language->SetStore(appSettings);
     instrument = InstrumentChoice(appSettings->midiInstrument);
     // Opens on its own thread: a slow or damaged history never delays the window.
     history.reset(new HistoryStore());
@@ -145,8 +151,10 @@ Application::Application(int& argc, char** argv)
     options = new TrainingOptions();
     options->SetApplication(this);
     view.rootContext()->setContextProperty(QStringLiteral("appoptions"), options);
-    noteNaming = new NoteNamingChoice(appSettings, QLocale(QLocale::system().uiLanguages().value(0)).language(), this);
+    noteNaming = new NoteNamingChoice(appSettings, language->NoteLanguage(), this);
     view.rootContext()->setContextProperty(QStringLiteral("noteNaming"), noteNaming);
+    view.rootContext()->setContextProperty(QStringLiteral("languageChoice"), language);
+    connect(language, SIGNAL(languageChanged()), this, SLOT(onLanguageChanged()));
     view.setResizeMode(QQuickView::SizeRootObjectToView);
     InitApplicationResources();
     view.setSource(QUrl(QStringLiteral("qrc:/Ovelune/appwin.qml")));
@@ -672,17 +680,18 @@ void Application::CreateSoundController()
         soundController.reset(new Core::SoundController());
         return;
     } catch (const Core::Error& error) {
-        std::fprintf(stderr,
-                     "Ovelune: MIDI input is not available (%s: %s); continuing with the "
-                     "on-screen keyboard and the built-in synthesizer.\n",
-                     qPrintable(Core::MidiApiName()), qPrintable(error.GetMessage()));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("Ovelune: MIDI input is not available (%1: %2); continuing with the "
+                                   "on-screen keyboard and the built-in synthesizer.")
+                                    .arg(Core::MidiApiName(), error.GetMessage())));
     }
     Core::DisableMidiApi();
     try {
         soundController.reset(new Core::SoundController());
     } catch (const Core::Error& error) {
-        std::fprintf(stderr, "Ovelune: the sound engine could not start (%s); notes stay silent.\n",
-                     qPrintable(error.GetMessage()));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("Ovelune: the sound engine could not start (%1); notes stay silent.")
+                                    .arg(error.GetMessage())));
     }
 }
 
@@ -749,10 +758,23 @@ void Application::ReportLostInputDevice()
     for (size_t i = 0; i < soundController->GetInputMidiDeviceCount(); ++i)
         if (soundController->GetInputMidiDevice(i)->GetName() == listenedDeviceName)
             return;
-    std::fprintf(stderr,
-                 "Ovelune: the MIDI keyboard \"%s\" has gone away. Answer on the on-screen keyboard, "
-                 "or plug the MIDI keyboard in again: Ovelune takes it up by itself.\n",
-                 qPrintable(listenedDeviceName));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(tr("Ovelune: the MIDI keyboard \"%1\" has gone away. Answer on the on-screen keyboard, "
+                               "or plug the MIDI keyboard in again: Ovelune takes it up by itself.")
+                                .arg(listenedDeviceName)));
+}
+
+void Application::onLanguageChanged()
+{
+    view.engine()->retranslate();
+    noteNaming->SetLanguage(language->NoteLanguage());
+    PublishDeviceLine();
+    // The bridge's names do not notify: the field is given them anew.
+    QQuickItem* root = view.rootObject();
+    if (QObject* field = root ? root->findChild<QObject*>(QStringLiteral("instrument")) : nullptr) {
+        field->setProperty("model", messenger->getInstrumentNames());
+        field->setProperty("currentIndex", instrument.Row());
+    }
 }
 
 // The stored input when it is present, else input 0. A stored name whose device is absent
@@ -856,8 +878,8 @@ void Application::deviceDetectionHandler()
         changed = soundController && soundController->UpdateDevices();
     } catch (const Core::Error& error) {
         // The lists keep what they held; the next notification tries again.
-        std::fprintf(stderr, "Ovelune: MIDI devices could not be listed again: %s\n",
-                     qPrintable(error.GetMessage()));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("Ovelune: MIDI devices could not be listed again: %1").arg(error.GetMessage())));
         detectionCountdown = 0;
         return;
     }

@@ -20,6 +20,7 @@
 #include <memory>
 
 class AppSettings;
+class LanguageChoice;
 class NoteNamingChoice;
 class QTimerEvent;
 class SingleInstance;
@@ -138,6 +139,9 @@ public slots:
     void onShowCompanyWebsite();
     // Another start of the program asked for this window: restore and raise it.
     void onActivationRequested();
+    // The learner chose another language: the interface, the note names and the device
+    // line speak it at once.
+    void onLanguageChanged();
     // With OVELUNE_START_SESSION=1 the stored session begins at start-up, as "Begin here".
     void beginStoredSession();
 
@@ -202,6 +206,7 @@ private:
     QString listenedDeviceName; // the input device answers come from; empty when none
     InstrumentChoice instrument;
     NoteNamingChoice* noteNaming; // the interface's note names, a child of this object
+    LanguageChoice* language; // "languageChoice", a child of this object
     bool replaying; // the note about to play is the current question's again
     bool earCleared; // the masker before the note about to play has been heard
     int clearingTicket; // which masker's pause ends; an older one's end is ignored

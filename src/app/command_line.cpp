@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/history_store.h"
+#include "app/language_choice.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -27,12 +28,15 @@ struct Parser
 {
     Parser()
         : exportHistory(QStringLiteral("export-history"),
-                        QStringLiteral("Write every recorded answer to <file> as CSV (one line each, with a header), then exit."),
-                        QStringLiteral("file"))
+                        QCoreApplication::translate("CommandLine", "Write every recorded answer to <file> as CSV (one line "
+                                                                   "each, with a header), then exit."),
+                        QCoreApplication::translate("CommandLine", "file"))
     {
         parser.setApplicationDescription(
-            QStringLiteral("Ear training for absolute (perfect) pitch: name single notes by playing the very key.\n"
-                           "Without options the training window opens; the Qt toolkit's options apply to it."));
+            QCoreApplication::translate("CommandLine",
+                                        "Ear training for absolute (perfect) pitch: name single notes by playing the "
+                                        "very key.\nWithout options the training window opens; the Qt toolkit's "
+                                        "options apply to it."));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addOption(exportHistory);
@@ -45,7 +49,8 @@ struct Parser
 
 int ReportMistake(const QString& mistake)
 {
-    std::fprintf(stderr, "Ovelune: %s\nTry 'ovelune --help'.\n", qPrintable(mistake));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate("CommandLine", "Ovelune: %1\nTry 'ovelune --help'.").arg(mistake)));
     return 2;
 }
 
@@ -62,6 +67,7 @@ int Run(int argc, char** argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QCoreApplication::setApplicationName(QStringLiteral("Ovelune"));
     QCoreApplication::setApplicationVersion(QStringLiteral(OVELUNE_VERSION));
+    const LanguageChoice language;
 
     Parser p;
     if (!p.parser.parse(QCoreApplication::arguments()))
@@ -71,7 +77,7 @@ int Run(int argc, char** argv)
         return 0;
     QString error;
     if (!HistoryStore::ExportCsv(HistoryStore::DefaultPath(), p.parser.value(p.exportHistory), &error)) {
-        std::fprintf(stderr, "Ovelune: %s\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("CommandLine", "Ovelune: %1").arg(error)));
         return 1;
     }
     return 0;

@@ -243,9 +243,11 @@ void HistoryStore::Run()
     }
     lock.unlock();
     if (!held.empty())
-        std::fprintf(stderr, "Ovelune: %zu answers could still not be added to the practice history %s when "
-                             "Ovelune closed; they are lost.\n",
-                     held.size(), qPrintable(Native(path)));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("Ovelune: %n answers could still not be added to the practice history %1 when "
+                                   "Ovelune closed; they are lost.",
+                                   nullptr, int(held.size()))
+                                    .arg(Native(path))));
     CloseConnection();
 }
 
@@ -254,21 +256,21 @@ void HistoryStore::Open()
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
     if (!QDir().mkpath(folder)) {
-        Report(QStringLiteral("Ovelune: the practice history %1 cannot be created (the folder %2 cannot be made). "
+        Report(tr("Ovelune: the practice history %1 cannot be created (the folder %2 cannot be made). "
                               "Make sure it can be (or set XDG_DATA_HOME to a folder you can write to); until "
                               "then training goes on but answers are not recorded.")
                    .arg(Native(path), Native(folder)));
         return;
     }
     if (info.isDir()) {
-        recording = MoveAside(QStringLiteral("it is a folder"));
+        recording = MoveAside(tr("it is a folder"));
         return;
     }
     QString reason;
     if (Reopen(&reason))
         return;
     if (retryOpening)
-        Report(QStringLiteral("Ovelune: the practice history %1 cannot be opened for now (%2). It is kept as it is: "
+        Report(tr("Ovelune: the practice history %1 cannot be opened for now (%2). It is kept as it is: "
                               "your answers wait and are added to it as soon as it can be opened again.")
                    .arg(Native(path), reason),
                true);
@@ -286,7 +288,7 @@ bool HistoryStore::Reopen(QString* reason)
     CloseConnection();
     retryOpening = false;
     if (opening == Opening::Newer) {
-        Report(QStringLiteral("Ovelune: the practice history %1 was written by a newer Ovelune (its version is "
+        Report(tr("Ovelune: the practice history %1 was written by a newer Ovelune (its version is "
                               "%2, this one knows up to %3). It is left as it is, and answers are not recorded.")
                    .arg(Native(path), *reason)
                    .arg(SchemaVersion));
@@ -412,7 +414,7 @@ bool HistoryStore::MoveAside(const QString& reason)
     for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
         aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
-        Report(QStringLiteral("Ovelune: the practice history %1 could not be read (%2) and cannot be moved aside "
+        Report(tr("Ovelune: the practice history %1 could not be read (%2) and cannot be moved aside "
                               "(%3). Training goes on, but answers are not recorded.")
                    .arg(Native(path), reason, QString::fromLocal8Bit(std::strerror(errno))));
         return false;
@@ -425,13 +427,13 @@ bool HistoryStore::MoveAside(const QString& reason)
     QString freshReason;
     if (OpenConnection(&freshReason) != Opening::Ready) {
         CloseConnection();
-        Report(QStringLiteral("Ovelune: the practice history %1 could not be read (%2); it was moved aside as %3, "
+        Report(tr("Ovelune: the practice history %1 could not be read (%2); it was moved aside as %3, "
                               "but a new history cannot be created (%4). Training goes on, but answers are not "
                               "recorded.")
                    .arg(Native(path), reason, Native(aside), freshReason));
         return false;
     }
-    Report(QStringLiteral("Ovelune: the practice history %1 could not be read (%2); it was moved aside as %3 and a "
+    Report(tr("Ovelune: the practice history %1 could not be read (%2); it was moved aside as %3 and a "
                           "new history was started.")
                .arg(Native(path), reason, Native(aside)));
     return true;
@@ -468,13 +470,15 @@ void HistoryStore::Hold(std::vector<Item>& batch, const QString& reason)
     const size_t room = HeldLimit - std::min(HeldLimit, held.size());
     if (batch.size() > room && !reportedHeldLoss) {
         reportedHeldLoss = true;
-        std::fprintf(stderr, "Ovelune: more than %zu answers wait for the practice history %s; later ones are lost "
-                             "until it can be written again.\n",
-                     HeldLimit, qPrintable(Native(path)));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("Ovelune: more than %n answers wait for the practice history %1; later ones are "
+                                   "lost until it can be written again.",
+                                   nullptr, int(HeldLimit))
+                                    .arg(Native(path))));
     }
     held.insert(held.end(), std::make_move_iterator(batch.begin()),
                 std::make_move_iterator(batch.begin() + std::ptrdiff_t(std::min(room, batch.size()))));
-    Report(QStringLiteral("Ovelune: answers cannot be added to the practice history %1 for now (%2). It is kept as "
+    Report(tr("Ovelune: answers cannot be added to the practice history %1 for now (%2). It is kept as "
                           "it is: your answers wait and are added to it as soon as it can be written again.")
                .arg(Native(path), reason),
            true);
@@ -731,7 +735,7 @@ bool HistoryStore::ExportCsv(const QString& databasePath, const QString& csvPath
     std::vector<HistoryAnswer> answers;
     if (!ReadAnswersInto(databasePath, 0, answers, &reason)) {
         if (error)
-            *error = QStringLiteral("The practice history %1 could not be read (%2).").arg(Native(databasePath), reason);
+            *error = tr("The practice history %1 could not be read (%2).").arg(Native(databasePath), reason);
         return false;
     }
     QByteArray out;
@@ -770,7 +774,7 @@ bool HistoryStore::ExportCsv(const QString& databasePath, const QString& csvPath
     QSaveFile file(csvPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
         if (error)
-            *error = QStringLiteral("The export %1 cannot be written (%2).").arg(Native(csvPath), file.errorString());
+            *error = tr("The export %1 cannot be written (%2).").arg(Native(csvPath), file.errorString());
         return false;
     }
     return true;

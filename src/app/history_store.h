@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <condition_variable>
@@ -68,6 +69,8 @@ struct HistoryTest
 // once.
 class HistoryStore
 {
+    Q_DECLARE_TR_FUNCTIONS(HistoryStore)
+
 public:
     static constexpr int SchemaVersion = 4;
     // Items kept in memory while the database cannot be written; later ones are lost.

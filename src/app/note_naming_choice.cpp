@@ -11,9 +11,16 @@ const char* const StoreKey = "NoteNames";
 NoteNamingChoice::NoteNamingChoice(AppSettings* settings, QLocale::Language language, QObject* parent)
     : QObject(parent), settings(settings), language(language)
 {
+    SetLanguage(language);
+}
+
+void NoteNamingChoice::SetLanguage(QLocale::Language newLanguage)
+{
+    language = newLanguage;
     const QString stored = settings ? settings->settings->value(QStringLiteral("GlobalSetting/") + QLatin1String(StoreKey)).toString()
                                     : QString();
     naming = Core::NoteNaming(Core::NoteNaming::FromStoreWord(stored, language), language);
+    emit namingChanged();
 }
 
 void NoteNamingChoice::SetSystem(int row)

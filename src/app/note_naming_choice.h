@@ -16,7 +16,7 @@ class NoteNamingChoice : public QObject
     Q_OBJECT
     // 0 letters, 1 German, 2 solfège, 3 Japanese: a row of systemLabels.
     Q_PROPERTY(int system READ GetSystem WRITE SetSystem NOTIFY namingChanged)
-    Q_PROPERTY(QStringList systemLabels READ GetSystemLabels CONSTANT)
+    Q_PROPERTY(QStringList systemLabels READ GetSystemLabels NOTIFY namingChanged)
     // The twelve pitch classes from C, chromatically (C, C♯, D, …).
     Q_PROPERTY(QStringList pitchClassNames READ GetPitchClassNames NOTIFY namingChanged)
     // The twelve pitch classes in the order the levels add them (C, D, E, F, G, A, B, C♯, …).
@@ -30,6 +30,9 @@ public:
     int GetSystem() const { return naming.GetSystem(); }
     // A row outside systemLabels changes nothing.
     void SetSystem(int row);
+    // The interface's language has changed: the labels, the spelling of solfège and, unless
+    // the learner chose a system, the system follow it.
+    void SetLanguage(QLocale::Language newLanguage);
     QStringList GetSystemLabels() const;
     QStringList GetPitchClassNames() const;
     QStringList GetLevelNames() const;

@@ -81,17 +81,18 @@ SingleInstance::Outcome SingleInstance::Claim()
             return First;
         }
         if (lock->error() != QLockFile::LockFailedError) {
-            std::fprintf(stderr,
-                         "Ovelune: cannot make sure that only one Ovelune at a time uses your progress: "
-                         "the lock file %s cannot be created. Make %s a folder you can write to (it is "
-                         "$XDG_RUNTIME_DIR). Ovelune runs on; do not start it twice.\n",
-                         qPrintable(QDir::toNativeSeparators(socketPath + QStringLiteral(".lock"))),
-                         qPrintable(QDir::toNativeSeparators(QFileInfo(socketPath).absolutePath())));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(tr("Ovelune: cannot make sure that only one Ovelune at a time uses your progress: "
+                                       "the lock file %1 cannot be created. Make %2 a folder you can write to (it is "
+                                       "$XDG_RUNTIME_DIR). Ovelune runs on; do not start it twice.")
+                                        .arg(QDir::toNativeSeparators(socketPath + QStringLiteral(".lock")),
+                                             QDir::toNativeSeparators(QFileInfo(socketPath).absolutePath()))));
             lock.reset();
             return Unguarded;
         }
         if (AskToActivate()) {
-            std::fprintf(stderr, "Ovelune is already running; its window has been brought to the front.\n");
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(tr("Ovelune is already running; its window has been brought to the front.")));
             return AlreadyRunning;
         }
         if (clock.elapsed() > ClaimPatienceMs)
@@ -101,10 +102,10 @@ SingleInstance::Outcome SingleInstance::Claim()
     qint64 pid = 0;
     QString host, application;
     lock->getLockInfo(&pid, &host, &application);
-    std::fprintf(stderr,
-                 "Ovelune: another Ovelune (process %lld) is using your progress but does not answer. "
-                 "Close it, or end that process, then start Ovelune again.\n",
-                 static_cast<long long>(pid));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(tr("Ovelune: another Ovelune (process %1) is using your progress but does not answer. "
+                               "Close it, or end that process, then start Ovelune again.")
+                                .arg(pid)));
     return NotAnswering;
 }
 
@@ -115,10 +116,10 @@ void SingleInstance::Listen()
     // A socket file left by a killed program: the lock says nobody listens on it any more.
     QLocalServer::removeServer(socketPath);
     if (!server->listen(socketPath)) {
-        std::fprintf(stderr,
-                     "Ovelune: cannot listen on %s (%s); starting Ovelune a second time will not bring "
-                     "this window to the front.\n",
-                     qPrintable(QDir::toNativeSeparators(socketPath)), qPrintable(server->errorString()));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("Ovelune: cannot listen on %1 (%2); starting Ovelune a second time will not bring "
+                                   "this window to the front.")
+                                    .arg(QDir::toNativeSeparators(socketPath), server->errorString())));
         server.reset();
         return;
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The real program as a screen reader meets it, over AT-SPI (run in its own D-Bus session,
 under run_isolated.sh): every control named, and the verdict said anew after an answer typed
-on the letter keys, in the note names of the desktop's language (French: solfège).  Usage: accessible_tree_test.py PROGRAM"""
+on the letter keys, in the desktop's language and its note names (French: solfège).  Usage: accessible_tree_test.py PROGRAM"""
 import configparser, os, re, shutil, subprocess, sys, time
 try:
     import pyatspi
@@ -61,24 +61,25 @@ def main():
             return next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Ovelune" and a.childCount), None)
         window = wait_for(app)[0]
         # The help shows on a first run, over the main window's header.
-        names = wait_for(lambda: {n.name for n in shown(window)} >= {"Help", "Note names", "Next page"} and
+        names = wait_for(lambda: {n.name for n in shown(window)} >= {"Aide", "Noms des notes", "Page suivante"} and
                          {n.name for n in shown(window)})
         all_named(window)
         # Its Close button, clicked where the tree says it is.
-        close = next(n for n in shown(window) if n.name == "Close" and n.description == "Closes the help")
+        close = next(n for n in shown(window) if n.name == "Fermer" and n.description == "Ferme l’aide")
         x, y = close.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[:2]
         subprocess.run(["xdotool", "mousemove", str(x + 10), str(y + 10), "click", "1"], env=env, check=True)
         controls = wait_for(lambda: {n.name: n for n in shown(window) if n.getRole() in CONTROLS} if
-                            "MIDI keyboard" in {n.name for n in shown(window)} else None)
+                            "Clavier MIDI" in {n.name for n in shown(window)} else None)
         all_named(window)
-        for name in ["Begin here", "Color hint", "Help", "Your practice", "Hide", "Close", "MIDI keyboard", "Instrument"]:
+        for name in ["Commencer", "Aide couleur", "Aide", "Votre entraînement", "Masquer", "Fermer", "Clavier MIDI",
+                     "Instrument"]:
             assert name in controls, name
-        assert "Level 1 of 12: Do" in controls, controls.keys()
-        verdict = next(n for n in shown(window) if n.description == "The verdict on your last answer")
+        assert "Niveau 1 sur 12\u00a0: Do" in controls, controls.keys()
+        verdict = next(n for n in shown(window) if n.description == "Le verdict sur votre dernière réponse")
         # Tab reaches the start button first, and Space presses it.
         key = lambda *keys: subprocess.run(["xdotool", "key"] + list(keys), env=env, check=True)
         key("Tab")
-        wait_for(lambda: [n for n in shown(window) if n.getState().contains(pyatspi.STATE_FOCUSED) and n.name == "Begin here"])
+        wait_for(lambda: [n for n in shown(window) if n.getState().contains(pyatspi.STATE_FOCUSED) and n.name == "Commencer"])
         key("space")
         note = wait_for(asked)
         wrong = 5 if note == 48 else 3
@@ -90,8 +91,8 @@ def main():
             time.sleep(0.5)
             return verdict.name
         text = wait_for(said)
-        assert text == "Not quite: you played Do%d, the note was Do%d" % (wrong, note // 12 - 1), text
-        score = wait_for(lambda: next((n.name for n in shown(window) if n.name.startswith("Score: 1 of 7")), None))
+        assert text == "Pas tout à fait\u00a0: vous avez joué Do%d, la note était Do%d" % (wrong, note // 12 - 1), text
+        score = wait_for(lambda: next((n.name for n in shown(window) if n.name.startswith("Score\u00a0: 1 sur 7")), None))
         print("verdict:", text, "| score:", score)
     finally:
         for p in (program, openbox, xvfb):
