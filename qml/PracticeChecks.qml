@@ -28,7 +28,9 @@ Row {
                   tip: qsTr("36 notes over the whole range without feedback, then your result card (Ctrl+T)") }]
         Button {
             objectName: modelData.name
-            width: modelData.start === "review" ? 80 : 112
+            // As wide as its label needs in the learner's language.
+            width: Math.max(modelData.start === "review" ? 80 : 112,
+                            Math.ceil(contentItem.implicitWidth) + leftPadding + rightPadding)
             height: checks.height
             text: modelData.label
             hoverEnabled: true

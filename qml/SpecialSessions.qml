@@ -95,6 +95,9 @@ Rectangle {
         x: 12
         y: 8
         width: special.width - 24
+        // Named, as the text starts empty: Qt 6.4's Wayland client cannot be asked the
+        // input direction without a seat.
+        horizontalAlignment: Text.AlignLeft
         wrapMode: Text.WordWrap
         font.pixelSize: 14
         color: "#424c53"
@@ -112,6 +115,7 @@ Rectangle {
             objectName: "resultSummary"
             width: parent.width - 40
             text: special.summary
+            horizontalAlignment: Text.AlignLeft
             wrapMode: Text.WordWrap
             font.pixelSize: 14
             font.bold: true

@@ -314,6 +314,37 @@ Siehe „ovelune --help“.</translation>
     </message>
 </context>
 <context>
+    <name>PracticeChecks</name>
+    <message>
+        <source>No pitch test taken yet</source>
+        <translation>Noch keinen Gehörtest gemacht</translation>
+    </message>
+    <message>
+        <source>Pitch tests, right answers, latest last: %1</source>
+        <translation>Gehörtests, richtige Antworten, neuester zuletzt: %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Nachüben</translation>
+    </message>
+    <message>
+        <source>21 questions on your weakest notes and the notes you confuse (Ctrl+R)</source>
+        <translation>21 Fragen zu deinen schwächsten Tönen und den Tönen, die du verwechselst (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Test my pitch</source>
+        <translation>Gehör testen</translation>
+    </message>
+    <message>
+        <source>36 notes over the whole range without feedback, then your result card (Ctrl+T)</source>
+        <translation>36 Töne über den ganzen Tonumfang ohne Rückmeldung, danach dein Ergebnis im Überblick (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch tests over time</source>
+        <translation>Gehörtests im Zeitverlauf</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
@@ -385,6 +416,65 @@ Siehe „ovelune --help“.</translation>
     <message>
         <source>Ovelune: cannot listen on %1 (%2); starting Ovelune a second time will not bring this window to the front.</source>
         <translation>Ovelune: Kann nicht auf %1 lauschen (%2); ein zweiter Start von Ovelune holt dieses Fenster nicht nach vorn.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialSessions</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Gehörtest</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Nachüben</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Your practice history is still short: this review asks every trained note evenly. </source>
+        <translation>Dein Übungsverlauf ist noch kurz: Beim Nachüben werden daher alle geübten Töne gleich oft abgefragt. </translation>
+    </message>
+    <message>
+        <source>Review of your weakest notes and the notes you confuse. </source>
+        <translation>Nachüben deiner schwächsten Töne und der Töne, die du verwechselst. </translation>
+    </message>
+    <message>
+        <source>%1 questions; your level stays as it is.</source>
+        <translation>%1 Fragen; deine Stufe bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 notes, no verdict until the end.</source>
+        <translation>Gehörtest: %1 Töne, kein Urteil bis zum Schluss.</translation>
+    </message>
+    <message>
+        <source>Pitch test: note %1 of %2. Play the key you hear; no verdict until the end.</source>
+        <translation>Gehörtest: Ton %1 von %2. Spiel die Taste, die du hörst; kein Urteil bis zum Schluss.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 of %2 answered.</source>
+        <translation>Gehörtest: %1 von %2 beantwortet.</translation>
+    </message>
+    <message>
+        <source>Review done: %1 of %2 right. Your level stays as it was; the keys you missed come back in your next review. Replay note (Space) goes on with your session.</source>
+        <translation>Nachüben beendet: %1 von %2 richtig. Deine Stufe bleibt, wie sie war; die verfehlten Tasten kommen beim nächsten Nachüben wieder. „Ton wiederholen“ (Leertaste) setzt deine Runde fort.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 % right, %2 % the right note in the wrong octave, %3 semitones off on average, median answer in %4 s.</source>
+        <translation>Gehörtest: %1 % richtig, %2 % richtiger Ton in falscher Oktave, durchschnittlich %3 Halbtöne daneben, mittlere Antwortzeit %4 s.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Closes the result</source>
+        <translation>Schließt das Ergebnis</translation>
     </message>
 </context>
 <context>

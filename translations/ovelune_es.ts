@@ -314,6 +314,37 @@ Prueba «ovelune --help».</translation>
     </message>
 </context>
 <context>
+    <name>PracticeChecks</name>
+    <message>
+        <source>No pitch test taken yet</source>
+        <translation>Aún no has hecho ninguna prueba de oído</translation>
+    </message>
+    <message>
+        <source>Pitch tests, right answers, latest last: %1</source>
+        <translation>Pruebas de oído, respuestas correctas, la más reciente al final: %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Repaso</translation>
+    </message>
+    <message>
+        <source>21 questions on your weakest notes and the notes you confuse (Ctrl+R)</source>
+        <translation>21 preguntas sobre tus notas más débiles y las notas que confundes (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Test my pitch</source>
+        <translation>Prueba tu oído</translation>
+    </message>
+    <message>
+        <source>36 notes over the whole range without feedback, then your result card (Ctrl+T)</source>
+        <translation>36 notas en toda la extensión del teclado, sin veredicto, y al final tus resultados (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch tests over time</source>
+        <translation>Pruebas de oído a lo largo del tiempo</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
@@ -385,6 +416,65 @@ Prueba «ovelune --help».</translation>
     <message>
         <source>Ovelune: cannot listen on %1 (%2); starting Ovelune a second time will not bring this window to the front.</source>
         <translation>Ovelune: no se puede escuchar en %1 (%2); iniciar Ovelune otra vez no traerá esta ventana al frente.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialSessions</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Prueba de oído</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Repaso</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Your practice history is still short: this review asks every trained note evenly. </source>
+        <translation>Tu historial de práctica aún es corto: este repaso reparte las preguntas por igual entre todas las notas que entrenas. </translation>
+    </message>
+    <message>
+        <source>Review of your weakest notes and the notes you confuse. </source>
+        <translation>Repaso de tus notas más débiles y de las notas que confundes. </translation>
+    </message>
+    <message>
+        <source>%1 questions; your level stays as it is.</source>
+        <translation>%1 preguntas; tu nivel no cambia.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 notes, no verdict until the end.</source>
+        <translation>Prueba de oído: %1 notas, sin veredicto hasta el final.</translation>
+    </message>
+    <message>
+        <source>Pitch test: note %1 of %2. Play the key you hear; no verdict until the end.</source>
+        <translation>Prueba de oído: nota %1 de %2. Toca la tecla que oyes; sin veredicto hasta el final.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 of %2 answered.</source>
+        <translation>Prueba de oído: %1 de %2 respondidas.</translation>
+    </message>
+    <message>
+        <source>Review done: %1 of %2 right. Your level stays as it was; the keys you missed come back in your next review. Replay note (Space) goes on with your session.</source>
+        <translation>Repaso terminado: %1 de %2 correctas. Tu nivel sigue igual; las teclas que fallaste volverán en tu próximo repaso. «Repetir nota» (Espacio) continúa tu sesión.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 % right, %2 % the right note in the wrong octave, %3 semitones off on average, median answer in %4 s.</source>
+        <translation>Prueba de oído: %1 % de aciertos, %2 % con la nota correcta en la octava equivocada, desviación media de %3 semitonos, tiempo de respuesta mediano de %4 s.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Closes the result</source>
+        <translation>Cierra el resultado</translation>
     </message>
 </context>
 <context>

@@ -314,6 +314,37 @@ Essayez «&#xa0;ovelune --help&#xa0;».</translation>
     </message>
 </context>
 <context>
+    <name>PracticeChecks</name>
+    <message>
+        <source>No pitch test taken yet</source>
+        <translation>Aucun test d’oreille passé pour l’instant</translation>
+    </message>
+    <message>
+        <source>Pitch tests, right answers, latest last: %1</source>
+        <translation>Tests d’oreille, réponses justes, le plus récent en dernier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Révision</translation>
+    </message>
+    <message>
+        <source>21 questions on your weakest notes and the notes you confuse (Ctrl+R)</source>
+        <translation>21 questions sur vos notes les plus faibles et les notes que vous confondez (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Test my pitch</source>
+        <translation>Test d’oreille</translation>
+    </message>
+    <message>
+        <source>36 notes over the whole range without feedback, then your result card (Ctrl+T)</source>
+        <translation>36 notes sur toute l’étendue du clavier, sans verdict, puis votre bilan (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch tests over time</source>
+        <translation>Tests d’oreille au fil du temps</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
@@ -385,6 +416,65 @@ Essayez «&#xa0;ovelune --help&#xa0;».</translation>
     <message>
         <source>Ovelune: cannot listen on %1 (%2); starting Ovelune a second time will not bring this window to the front.</source>
         <translation>Ovelune&#xa0;: impossible d’écouter sur %1 (%2)&#xa0;; relancer Ovelune ne mettra pas cette fenêtre au premier plan.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialSessions</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test d’oreille</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Révision</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Bilan</translation>
+    </message>
+    <message>
+        <source>Your practice history is still short: this review asks every trained note evenly. </source>
+        <translation>Votre historique d’entraînement est encore court&#xa0;: cette révision porte à parts égales sur toutes les notes travaillées. </translation>
+    </message>
+    <message>
+        <source>Review of your weakest notes and the notes you confuse. </source>
+        <translation>Révision de vos notes les plus faibles et des notes que vous confondez. </translation>
+    </message>
+    <message>
+        <source>%1 questions; your level stays as it is.</source>
+        <translation>%1 questions&#xa0;; votre niveau reste inchangé.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 notes, no verdict until the end.</source>
+        <translation>Test d’oreille&#xa0;: %1 notes, pas de verdict avant la fin.</translation>
+    </message>
+    <message>
+        <source>Pitch test: note %1 of %2. Play the key you hear; no verdict until the end.</source>
+        <translation>Test d’oreille&#xa0;: note %1 sur %2. Jouez la touche que vous entendez&#xa0;; pas de verdict avant la fin.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 of %2 answered.</source>
+        <translation>Test d’oreille&#xa0;: %1 réponses sur %2.</translation>
+    </message>
+    <message>
+        <source>Review done: %1 of %2 right. Your level stays as it was; the keys you missed come back in your next review. Replay note (Space) goes on with your session.</source>
+        <translation>Révision terminée&#xa0;: %1 sur %2 justes. Votre niveau reste inchangé&#xa0;; les touches manquées reviendront à votre prochaine révision. «&#xa0;Rejouer&#xa0;» (Espace) reprend votre séance.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 % right, %2 % the right note in the wrong octave, %3 semitones off on average, median answer in %4 s.</source>
+        <translation>Test d’oreille&#xa0;: %1 % de réponses justes, %2 % de bonnes notes dans la mauvaise octave, écart moyen de %3 demi-tons, temps de réponse médian de %4 s.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Closes the result</source>
+        <translation>Ferme le bilan</translation>
     </message>
 </context>
 <context>

@@ -314,6 +314,37 @@ Prova «ovelune --help».</translation>
     </message>
 </context>
 <context>
+    <name>PracticeChecks</name>
+    <message>
+        <source>No pitch test taken yet</source>
+        <translation>Ancora nessun test d’orecchio</translation>
+    </message>
+    <message>
+        <source>Pitch tests, right answers, latest last: %1</source>
+        <translation>Test d’orecchio, risposte giuste, dal più vecchio al più recente: %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Ripasso</translation>
+    </message>
+    <message>
+        <source>21 questions on your weakest notes and the notes you confuse (Ctrl+R)</source>
+        <translation>21 domande sulle tue note più deboli e su quelle che confondi (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Test my pitch</source>
+        <translation>Testa l’orecchio</translation>
+    </message>
+    <message>
+        <source>36 notes over the whole range without feedback, then your result card (Ctrl+T)</source>
+        <translation>36 note su tutta l’estensione senza verdetto, poi la scheda con il tuo risultato (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch tests over time</source>
+        <translation>Test d’orecchio nel tempo</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
@@ -385,6 +416,65 @@ Prova «ovelune --help».</translation>
     <message>
         <source>Ovelune: cannot listen on %1 (%2); starting Ovelune a second time will not bring this window to the front.</source>
         <translation>Ovelune: impossibile restare in ascolto su %1 (%2); avviare Ovelune una seconda volta non porterà questa finestra in primo piano.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialSessions</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Test d’orecchio</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Ripasso</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Your practice history is still short: this review asks every trained note evenly. </source>
+        <translation>Il tuo storico degli esercizi è ancora breve: questo ripasso propone tutte le note allenate in ugual misura. </translation>
+    </message>
+    <message>
+        <source>Review of your weakest notes and the notes you confuse. </source>
+        <translation>Ripasso delle tue note più deboli e di quelle che confondi. </translation>
+    </message>
+    <message>
+        <source>%1 questions; your level stays as it is.</source>
+        <translation>%1 domande; il tuo livello resta invariato.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 notes, no verdict until the end.</source>
+        <translation>Test d’orecchio: %1 note, nessun verdetto fino alla fine.</translation>
+    </message>
+    <message>
+        <source>Pitch test: note %1 of %2. Play the key you hear; no verdict until the end.</source>
+        <translation>Test d’orecchio: nota %1 di %2. Suona il tasto che senti; nessun verdetto fino alla fine.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 of %2 answered.</source>
+        <translation>Test d’orecchio: %1 di %2 risposte.</translation>
+    </message>
+    <message>
+        <source>Review done: %1 of %2 right. Your level stays as it was; the keys you missed come back in your next review. Replay note (Space) goes on with your session.</source>
+        <translation>Ripasso finito: %1 di %2 giuste. Il tuo livello resta quello di prima; i tasti sbagliati torneranno nel prossimo ripasso. «Risuona la nota» (Spazio) riprende la tua sessione.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 % right, %2 % the right note in the wrong octave, %3 semitones off on average, median answer in %4 s.</source>
+        <translation>Test d’orecchio: %1 % giuste, %2 % nota giusta nell’ottava sbagliata, in media %3 semitoni di scarto, tempo di risposta mediano %4 s.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Closes the result</source>
+        <translation>Chiude il risultato</translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,37 @@ Try &apos;ovelune --help&apos;.</source>
     </message>
 </context>
 <context>
+    <name>PracticeChecks</name>
+    <message>
+        <source>No pitch test taken yet</source>
+        <translation>音感テストはまだ受けていません</translation>
+    </message>
+    <message>
+        <source>Pitch tests, right answers, latest last: %1</source>
+        <translation>音感テストの正答率（古い順）: %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>復習</translation>
+    </message>
+    <message>
+        <source>21 questions on your weakest notes and the notes you confuse (Ctrl+R)</source>
+        <translation>苦手な音と取り違えやすい音から 21 問を出題します (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Test my pitch</source>
+        <translation>音感テスト</translation>
+    </message>
+    <message>
+        <source>36 notes over the whole range without feedback, then your result card (Ctrl+T)</source>
+        <translation>全音域から 36 音を正誤の表示なしで出題し、最後に結果カードを表示します (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch tests over time</source>
+        <translation>音感テストの推移</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
@@ -383,6 +414,65 @@ Try &apos;ovelune --help&apos;.</source>
     <message>
         <source>Ovelune: cannot listen on %1 (%2); starting Ovelune a second time will not bring this window to the front.</source>
         <translation>Ovelune: %1 で待ち受けできません（%2）。Ovelune をもう一度起動しても、このウィンドウは前面に表示されません。</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialSessions</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>音感テスト</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>復習</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Your practice history is still short: this review asks every trained note evenly. </source>
+        <translation>練習履歴がまだ少ないため、この復習では練習中のすべての音を均等に出題します。</translation>
+    </message>
+    <message>
+        <source>Review of your weakest notes and the notes you confuse. </source>
+        <translation>苦手な音と取り違えやすい音の復習です。</translation>
+    </message>
+    <message>
+        <source>%1 questions; your level stays as it is.</source>
+        <translation>全 %1 問。レベルは変わりません。</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 notes, no verdict until the end.</source>
+        <translation>音感テスト: 全 %1 音。判定は最後まで表示されません。</translation>
+    </message>
+    <message>
+        <source>Pitch test: note %1 of %2. Play the key you hear; no verdict until the end.</source>
+        <translation>音感テスト: %1 音目（全 %2 音）。聴こえた音の鍵盤を弾いてください。判定は最後まで表示されません。</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 of %2 answered.</source>
+        <translation>音感テスト: %2 音中 %1 音に解答済み。</translation>
+    </message>
+    <message>
+        <source>Review done: %1 of %2 right. Your level stays as it was; the keys you missed come back in your next review. Replay note (Space) goes on with your session.</source>
+        <translation>復習終了: %2 問中 %1 問正解。レベルは元のままです。間違えた鍵盤は次回の復習で再び出題されます。「もう一度聴く」（スペースキー）でセッションを続けます。</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 % right, %2 % the right note in the wrong octave, %3 semitones off on average, median answer in %4 s.</source>
+        <translation>音感テスト: 正解 %1%、音は正解でオクターブ違い %2%、平均のずれ %3 半音、解答時間の中央値 %4 秒。</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 問中 %1 問正解</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Closes the result</source>
+        <translation>結果を閉じます</translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,37 @@ Try &apos;ovelune --help&apos;.</source>
     </message>
 </context>
 <context>
+    <name>PracticeChecks</name>
+    <message>
+        <source>No pitch test taken yet</source>
+        <translation>아직 음감 테스트 기록이 없습니다</translation>
+    </message>
+    <message>
+        <source>Pitch tests, right answers, latest last: %1</source>
+        <translation>음감 테스트 정답률(오래된 순): %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>복습</translation>
+    </message>
+    <message>
+        <source>21 questions on your weakest notes and the notes you confuse (Ctrl+R)</source>
+        <translation>가장 약한 음과 헷갈리는 음으로 21문제를 출제합니다(Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Test my pitch</source>
+        <translation>음감 테스트</translation>
+    </message>
+    <message>
+        <source>36 notes over the whole range without feedback, then your result card (Ctrl+T)</source>
+        <translation>전체 음역에서 36개 음을 정답 여부 표시 없이 출제한 뒤 결과 카드를 보여 줍니다(Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch tests over time</source>
+        <translation>음감 테스트 추이</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
@@ -383,6 +414,65 @@ Try &apos;ovelune --help&apos;.</source>
     <message>
         <source>Ovelune: cannot listen on %1 (%2); starting Ovelune a second time will not bring this window to the front.</source>
         <translation>Ovelune: %1에서 수신 대기할 수 없습니다(%2). Ovelune을 다시 실행해도 이 창이 앞으로 나오지 않습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialSessions</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>음감 테스트</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>복습</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>결과</translation>
+    </message>
+    <message>
+        <source>Your practice history is still short: this review asks every trained note evenly. </source>
+        <translation>아직 연습 기록이 적어서 이번 복습에서는 연습한 모든 음을 고르게 출제합니다. </translation>
+    </message>
+    <message>
+        <source>Review of your weakest notes and the notes you confuse. </source>
+        <translation>가장 약한 음과 헷갈리는 음을 복습합니다. </translation>
+    </message>
+    <message>
+        <source>%1 questions; your level stays as it is.</source>
+        <translation>모두 %1문제이며, 레벨은 바뀌지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 notes, no verdict until the end.</source>
+        <translation>음감 테스트: %1개 음, 끝날 때까지 판정을 보여 주지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Pitch test: note %1 of %2. Play the key you hear; no verdict until the end.</source>
+        <translation>음감 테스트: %2개 중 %1번째 음. 들리는 음의 건반을 누르십시오. 끝날 때까지 판정을 보여 주지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 of %2 answered.</source>
+        <translation>음감 테스트: %2개 중 %1개 답함.</translation>
+    </message>
+    <message>
+        <source>Review done: %1 of %2 right. Your level stays as it was; the keys you missed come back in your next review. Replay note (Space) goes on with your session.</source>
+        <translation>복습 완료: %2문제 중 %1문제 정답. 레벨은 그대로입니다. 틀린 건반은 다음 복습에 다시 나옵니다. 다시 듣기(Space)를 누르면 세션을 계속합니다.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 % right, %2 % the right note in the wrong octave, %3 semitones off on average, median answer in %4 s.</source>
+        <translation>음감 테스트: 정답 %1 %, 음은 맞고 옥타브는 틀림 %2 %, 평균 %3반음 차이, 반응 시간 중앙값 %4초.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2번 중 %1번 정답</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Closes the result</source>
+        <translation>결과를 닫습니다</translation>
     </message>
 </context>
 <context>

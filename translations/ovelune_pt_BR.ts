@@ -314,6 +314,37 @@ Experimente “ovelune --help”.</translation>
     </message>
 </context>
 <context>
+    <name>PracticeChecks</name>
+    <message>
+        <source>No pitch test taken yet</source>
+        <translation>Nenhum teste de ouvido feito ainda</translation>
+    </message>
+    <message>
+        <source>Pitch tests, right answers, latest last: %1</source>
+        <translation>Testes de ouvido, acertos, do mais antigo ao mais recente: %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Revisão</translation>
+    </message>
+    <message>
+        <source>21 questions on your weakest notes and the notes you confuse (Ctrl+R)</source>
+        <translation>21 perguntas sobre suas notas mais fracas e as notas que você confunde (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Test my pitch</source>
+        <translation>Testar meu ouvido</translation>
+    </message>
+    <message>
+        <source>36 notes over the whole range without feedback, then your result card (Ctrl+T)</source>
+        <translation>36 notas em toda a extensão, sem veredito a cada nota, e depois o seu resultado (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch tests over time</source>
+        <translation>Testes de ouvido ao longo do tempo</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
@@ -385,6 +416,65 @@ Experimente “ovelune --help”.</translation>
     <message>
         <source>Ovelune: cannot listen on %1 (%2); starting Ovelune a second time will not bring this window to the front.</source>
         <translation>Ovelune: não é possível escutar em %1 (%2); iniciar o Ovelune uma segunda vez não trará esta janela para a frente.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialSessions</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Teste de ouvido</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Revisão</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Your practice history is still short: this review asks every trained note evenly. </source>
+        <translation>Seu histórico de prática ainda é curto: esta revisão pergunta todas as notas treinadas por igual. </translation>
+    </message>
+    <message>
+        <source>Review of your weakest notes and the notes you confuse. </source>
+        <translation>Revisão das suas notas mais fracas e das notas que você confunde. </translation>
+    </message>
+    <message>
+        <source>%1 questions; your level stays as it is.</source>
+        <translation>%1 perguntas; seu nível continua o mesmo.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 notes, no verdict until the end.</source>
+        <translation>Teste de ouvido: %1 notas, sem veredito até o fim.</translation>
+    </message>
+    <message>
+        <source>Pitch test: note %1 of %2. Play the key you hear; no verdict until the end.</source>
+        <translation>Teste de ouvido: nota %1 de %2. Toque a tecla que você ouvir; sem veredito até o fim.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 of %2 answered.</source>
+        <translation>Teste de ouvido: %1 de %2 respondidas.</translation>
+    </message>
+    <message>
+        <source>Review done: %1 of %2 right. Your level stays as it was; the keys you missed come back in your next review. Replay note (Space) goes on with your session.</source>
+        <translation>Revisão concluída: %1 de %2 certas. Seu nível continua como estava; as teclas que você errou voltam na próxima revisão. “Tocar de novo” (Espaço) continua a sua sessão.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 % right, %2 % the right note in the wrong octave, %3 semitones off on average, median answer in %4 s.</source>
+        <translation>Teste de ouvido: %1 % de acertos, %2 % com a nota certa na oitava errada, erro médio de %3 semitons, tempo de resposta mediano de %4 s.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Closes the result</source>
+        <translation>Fecha o resultado</translation>
     </message>
 </context>
 <context>

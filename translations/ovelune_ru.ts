@@ -316,6 +316,37 @@ Try &apos;ovelune --help&apos;.</source>
     </message>
 </context>
 <context>
+    <name>PracticeChecks</name>
+    <message>
+        <source>No pitch test taken yet</source>
+        <translation>Проверок слуха ещё не было</translation>
+    </message>
+    <message>
+        <source>Pitch tests, right answers, latest last: %1</source>
+        <translation>Проверки слуха, верные ответы, от первой к последней: %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Повторение</translation>
+    </message>
+    <message>
+        <source>21 questions on your weakest notes and the notes you confuse (Ctrl+R)</source>
+        <translation>21 вопрос по самым слабым нотам и нотам, которые вы путаете (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Test my pitch</source>
+        <translation>Проверить слух</translation>
+    </message>
+    <message>
+        <source>36 notes over the whole range without feedback, then your result card (Ctrl+T)</source>
+        <translation>36 нот по всему диапазону без оценки ответов, затем карточка с итогами (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pitch tests over time</source>
+        <translation>Проверки слуха по датам</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
@@ -387,6 +418,65 @@ Try &apos;ovelune --help&apos;.</source>
     <message>
         <source>Ovelune: cannot listen on %1 (%2); starting Ovelune a second time will not bring this window to the front.</source>
         <translation>Ovelune: не удаётся слушать %1 (%2); повторный запуск Ovelune не выведет это окно на передний план.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialSessions</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>Проверка слуха</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Повторение</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Итоги</translation>
+    </message>
+    <message>
+        <source>Your practice history is still short: this review asks every trained note evenly. </source>
+        <translation>История занятий пока короткая: в этом повторении все изученные ноты спрашиваются поровну. </translation>
+    </message>
+    <message>
+        <source>Review of your weakest notes and the notes you confuse. </source>
+        <translation>Повторение самых слабых нот и нот, которые вы путаете. </translation>
+    </message>
+    <message>
+        <source>%1 questions; your level stays as it is.</source>
+        <translation>Вопросов: %1; ваш уровень не изменится.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 notes, no verdict until the end.</source>
+        <translation>Проверка слуха, нот: %1. Оценка — только в конце.</translation>
+    </message>
+    <message>
+        <source>Pitch test: note %1 of %2. Play the key you hear; no verdict until the end.</source>
+        <translation>Проверка слуха: нота %1 из %2. Сыграйте услышанную ноту; оценка — только в конце.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 of %2 answered.</source>
+        <translation>Проверка слуха: отвечено %1 из %2.</translation>
+    </message>
+    <message>
+        <source>Review done: %1 of %2 right. Your level stays as it was; the keys you missed come back in your next review. Replay note (Space) goes on with your session.</source>
+        <translation>Повторение окончено: верно %1 из %2. Ваш уровень не изменился; клавиши, на которых вы ошиблись, вернутся в следующем повторении. «Повторить ноту» (Пробел) продолжает занятие.</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 % right, %2 % the right note in the wrong octave, %3 semitones off on average, median answer in %4 s.</source>
+        <translation>Проверка слуха: верно %1 %, верная нота не в той октаве %2 %, среднее отклонение в полутонах %3, медиана времени ответа %4 с.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Closes the result</source>
+        <translation>Закрывает итоги</translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,37 @@ Try &apos;ovelune --help&apos;.</source>
     </message>
 </context>
 <context>
+    <name>PracticeChecks</name>
+    <message>
+        <source>No pitch test taken yet</source>
+        <translation>还没有做过音感测试</translation>
+    </message>
+    <message>
+        <source>Pitch tests, right answers, latest last: %1</source>
+        <translation>历次音感测试的正确率（从早到晚）：%1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>复习</translation>
+    </message>
+    <message>
+        <source>21 questions on your weakest notes and the notes you confuse (Ctrl+R)</source>
+        <translation>针对你最薄弱的音和容易听错的音出 21 道题（Ctrl+R）</translation>
+    </message>
+    <message>
+        <source>Test my pitch</source>
+        <translation>测试音感</translation>
+    </message>
+    <message>
+        <source>36 notes over the whole range without feedback, then your result card (Ctrl+T)</source>
+        <translation>在整个音域内出 36 个音，不提示对错，最后显示成绩卡（Ctrl+T）</translation>
+    </message>
+    <message>
+        <source>Pitch tests over time</source>
+        <translation>音感测试成绩走势</translation>
+    </message>
+</context>
+<context>
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
@@ -383,6 +414,65 @@ Try &apos;ovelune --help&apos;.</source>
     <message>
         <source>Ovelune: cannot listen on %1 (%2); starting Ovelune a second time will not bring this window to the front.</source>
         <translation>Ovelune：无法在 %1 上监听（%2）；再次启动 Ovelune 时将无法把此窗口切换到最前。</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialSessions</name>
+    <message>
+        <source>Pitch test</source>
+        <translation>音感测试</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>复习</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Your practice history is still short: this review asks every trained note evenly. </source>
+        <translation>你的练习记录还不多：本次复习对所有练过的音平均出题。</translation>
+    </message>
+    <message>
+        <source>Review of your weakest notes and the notes you confuse. </source>
+        <translation>复习你最薄弱的音和容易听错的音。</translation>
+    </message>
+    <message>
+        <source>%1 questions; your level stays as it is.</source>
+        <translation>共 %1 道题；你的级别保持不变。</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 notes, no verdict until the end.</source>
+        <translation>音感测试：共 %1 个音，结束前不显示对错。</translation>
+    </message>
+    <message>
+        <source>Pitch test: note %1 of %2. Play the key you hear; no verdict until the end.</source>
+        <translation>音感测试：第 %1 个音（共 %2 个）。请弹奏你听到的琴键；结束前不显示对错。</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 of %2 answered.</source>
+        <translation>音感测试：已答 %1/%2。</translation>
+    </message>
+    <message>
+        <source>Review done: %1 of %2 right. Your level stays as it was; the keys you missed come back in your next review. Replay note (Space) goes on with your session.</source>
+        <translation>复习完成：%2 道题答对 %1 道。你的级别保持不变；答错的琴键会在下次复习中再次出现。按“再听一遍”（Space）可继续本轮练习。</translation>
+    </message>
+    <message>
+        <source>Pitch test: %1 % right, %2 % the right note in the wrong octave, %3 semitones off on average, median answer in %4 s.</source>
+        <translation>音感测试：正确 %1 %，音对但八度错 %2 %，平均偏差 %3 个半音，反应时间中位数 %4 秒。</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 次中答对 %1 次</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Closes the result</source>
+        <translation>关闭结果</translation>
     </message>
 </context>
 <context>

@@ -141,8 +141,9 @@ private slots:
             faults << SpillingIn(help);
         }
         help->setVisible(false);
+        QMetaObject::invokeMethod(t->Item("root"), "showSettings");
         QQuickItem* settings = t->Item("settingsWindow");
-        QMetaObject::invokeMethod(settings, "open");
+        QVERIFY(settings);
         faults << SpillingIn(settings);
         QMetaObject::invokeMethod(settings, "close");
         QMetaObject::invokeMethod(t->Item("root"), "showStatistics");
