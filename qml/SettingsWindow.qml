@@ -58,6 +58,7 @@ Rectangle {
         anchors.rightMargin: 15
         picture: "btn_close"
         tip: qsTr("Close")
+        description: qsTr("Closes the settings")
         onClicked: settings.close()
     }
 

@@ -1,9 +1,11 @@
 import QtQuick
+import QtQuick.Controls.Basic
 import QtCharts
 
 // The learner's practice history, over the main window in the help window's style: level and
 // score per session, accuracy per note and per octave, the notes taken for others, response
-// times and practice time per day, and the 84 trained keys coloured by accuracy.
+// times and practice time per day, and the 84 trained keys coloured by accuracy; or all of it
+// as text, to read or to have read aloud.
 Rectangle {
     id: stats
     width: 1100
@@ -18,6 +20,8 @@ Rectangle {
     property bool computing: false // the last figures stay shown until the new ones come
     property bool drawn: false // every chart shows the last figures
     property int confusionMax: 1 // the most frequent confusion, for the matrix's shading
+    property var described: ({}) // the figures as text, part by part (see appmessenger.describeStatistics)
+    property bool asText: false
     readonly property var noteNames: noteNaming.pitchClassNames // in the learner's system
     readonly property color textColor: "#e8eef2"
 
@@ -25,14 +29,29 @@ Rectangle {
         appmessenger.changeCursor(hovered ? Qt.PointingHandCursor : Qt.ArrowCursor)
     }
 
-    function open() {
+    // Opened from the keyboard, the keys go to the chosen time, and back to the window's
+    // button when the view closes.
+    signal closed(bool fromKeyboard)
+
+    function open(fromKeyboard) {
         visible = true
         refresh()
+        if (fromKeyboard)
+            rangeButtons.itemAt([7, 30, 0].indexOf(days)).forceActiveFocus(Qt.TabFocusReason)
     }
 
     function close() {
+        var keyed = Window.activeFocusItem !== null && isAncestorOf(Window.activeFocusItem)
         visible = false
         setPointer(false)
+        closed(keyed)
+    }
+
+    function isAncestorOf(item) {
+        for (var i = item; i; i = i.parent)
+            if (i === stats)
+                return true
+        return false
     }
 
     function percent(right, total) {
@@ -62,6 +81,7 @@ Rectangle {
                 most = Math.max(most, figures.confusion[i])
         confusionMax = most
         problemText.text = figures.readError || figures.problem || ""
+        described = appmessenger.describeStatistics()
         if (empty)
             return
         // One chart group per turn of the event loop: the window never waits for all at once.
@@ -146,31 +166,30 @@ Rectangle {
         y: stats.margin + 4
         spacing: 6
         Repeater {
+            id: rangeButtons
             model: [{label: qsTr("Last %n days", "", 7), days: 7}, {label: qsTr("Last %n days", "", 30), days: 30},
                     {label: qsTr("All"), days: 0}]
-            Rectangle {
+            StatsButton {
                 objectName: "statsRange" + modelData.days
-                width: 120
-                height: 30
-                radius: 15
-                color: stats.days === modelData.days ? "#2f9e6a" : rangeArea.containsMouse ? "#5b6972" : "#4d585f"
-                Text {
-                    anchors.centerIn: parent
-                    text: modelData.label
-                    color: stats.textColor
-                    font.pixelSize: 14
+                text: modelData.label
+                selected: stats.days === modelData.days
+                Accessible.description: qsTr("Shows the figures of this time")
+                onClicked: {
+                    stats.days = modelData.days
+                    stats.refresh()
                 }
-                MouseArea {
-                    id: rangeArea
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    onEntered: stats.setPointer(true)
-                    onExited: stats.setPointer(false)
-                    onClicked: {
-                        stats.days = modelData.days
-                        stats.refresh()
-                    }
-                }
+            }
+        }
+        Item { width: 12; height: 1 }
+        Repeater {
+            model: [{label: qsTr("As charts"), text: false, tip: qsTr("Shows the figures as charts")},
+                    {label: qsTr("As text"), text: true, tip: qsTr("Shows the figures as text, to read or to have read aloud")}]
+            StatsButton {
+                objectName: modelData.text ? "statsAsText" : "statsAsCharts"
+                text: modelData.label
+                selected: stats.asText === modelData.text
+                Accessible.description: modelData.tip
+                onClicked: stats.asText = modelData.text
             }
         }
     }
@@ -193,6 +212,7 @@ Rectangle {
         anchors.rightMargin: stats.margin
         picture: "btn_close"
         tip: qsTr("Close")
+        description: qsTr("Closes the statistics")
         onClicked: stats.close()
     }
 
@@ -231,9 +251,33 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
     }
 
+    // Every figure of the charts as lines of text, selectable and read by a screen reader.
+    ScrollView {
+        id: textView
+        visible: stats.asText && !stats.empty
+        x: stats.margin
+        y: 85
+        width: stats.width - 2 * stats.margin
+        height: fluencyPanel.y - y - 8
+        TextArea {
+            objectName: "statsText"
+            readOnly: true
+            selectByMouse: true
+            activeFocusOnTab: true
+            wrapMode: TextEdit.Wrap
+            horizontalAlignment: TextEdit.AlignLeft // set: see ChoiceField
+            text: stats.described.text || ""
+            color: stats.textColor
+            font.pixelSize: 15
+            Accessible.name: qsTr("Figures as text")
+            Accessible.description: qsTr("Your practice in the time chosen, chart by chart")
+            background: Rectangle { color: "#3a4349" }
+        }
+    }
+
     Grid {
         id: panels
-        visible: !stats.empty
+        visible: !stats.empty && !stats.asText
         x: stats.margin
         y: 85
         columns: 3
@@ -243,9 +287,13 @@ Rectangle {
 
         ChartView {
             objectName: "levelChart"
+            Accessible.role: Accessible.Chart
+            Accessible.name: chartTitle
+            Accessible.description: stats.described.sessions || ""
             width: panels.cellWidth
             height: panels.cellHeight
-            title: qsTr("Score (%) and level per session")
+            readonly property string chartTitle: qsTr("Score (%) and level per session")
+            title: chartTitle
             theme: ChartView.ChartThemeDark
             backgroundColor: "#3a4349"
             antialiasing: true
@@ -259,9 +307,13 @@ Rectangle {
 
         ChartView {
             objectName: "pitchClassChart"
+            Accessible.role: Accessible.Chart
+            Accessible.name: chartTitle
+            Accessible.description: stats.described.pitchClasses || ""
             width: panels.cellWidth
             height: panels.cellHeight
-            title: qsTr("Right per note (%)")
+            readonly property string chartTitle: qsTr("Right per note (%)")
+            title: chartTitle
             theme: ChartView.ChartThemeDark
             backgroundColor: "#3a4349"
             antialiasing: true
@@ -276,9 +328,13 @@ Rectangle {
 
         ChartView {
             objectName: "octaveChart"
+            Accessible.role: Accessible.Chart
+            Accessible.name: chartTitle
+            Accessible.description: stats.described.octaves || ""
             width: panels.cellWidth
             height: panels.cellHeight
-            title: qsTr("Right per octave (%)")
+            readonly property string chartTitle: qsTr("Right per octave (%)")
+            title: chartTitle
             theme: ChartView.ChartThemeDark
             backgroundColor: "#3a4349"
             antialiasing: true
@@ -295,6 +351,9 @@ Rectangle {
             width: panels.cellWidth
             height: panels.cellHeight
             color: "#3a4349"
+            Accessible.role: Accessible.Chart
+            Accessible.name: confusionTitle.text
+            Accessible.description: stats.described.confusions || ""
             Text {
                 id: confusionTitle
                 anchors.horizontalCenter: parent.horizontalCenter
@@ -352,9 +411,13 @@ Rectangle {
 
         ChartView {
             objectName: "responseChart"
+            Accessible.role: Accessible.Chart
+            Accessible.name: chartTitle
+            Accessible.description: stats.described.responseTimes || ""
             width: panels.cellWidth
             height: panels.cellHeight
-            title: qsTr("Median response time per day (s)")
+            readonly property string chartTitle: qsTr("Median response time per day (s)")
+            title: chartTitle
             theme: ChartView.ChartThemeDark
             backgroundColor: "#3a4349"
             antialiasing: true
@@ -366,9 +429,13 @@ Rectangle {
 
         ChartView {
             objectName: "practiceChart"
+            Accessible.role: Accessible.Chart
+            Accessible.name: chartTitle
+            Accessible.description: stats.described.practice || ""
             width: panels.cellWidth
             height: panels.cellHeight
-            title: qsTr("Practice per day (minutes)")
+            readonly property string chartTitle: qsTr("Practice per day (minutes)")
+            title: chartTitle
             theme: ChartView.ChartThemeDark
             backgroundColor: "#3a4349"
             antialiasing: true
@@ -393,7 +460,10 @@ Rectangle {
     Row {
         id: keyStrip
         objectName: "keyStrip"
-        visible: !stats.empty
+        visible: !stats.empty && !stats.asText
+        Accessible.role: Accessible.Chart
+        Accessible.name: qsTr("Right per key (%)")
+        Accessible.description: stats.described.keys || ""
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 30
@@ -415,7 +485,7 @@ Rectangle {
         anchors.left: keyStrip.left
         anchors.top: keyStrip.bottom
         anchors.topMargin: 3
-        visible: !stats.empty
+        visible: keyStrip.visible
         text: noteNaming.keyName(24)
         color: stats.textColor
         font.pixelSize: 11
@@ -424,7 +494,7 @@ Rectangle {
         anchors.horizontalCenter: keyStrip.horizontalCenter
         anchors.top: keyStrip.bottom
         anchors.topMargin: 3
-        visible: !stats.empty
+        visible: keyStrip.visible
         text: qsTr("Right per key: red never, yellow half the time, green always; grey not asked")
         color: stats.textColor
         font.pixelSize: 11
@@ -433,7 +503,7 @@ Rectangle {
         anchors.right: keyStrip.right
         anchors.top: keyStrip.bottom
         anchors.topMargin: 3
-        visible: !stats.empty
+        visible: keyStrip.visible
         text: noteNaming.keyName(107)
         color: stats.textColor
         font.pixelSize: 11

@@ -182,9 +182,12 @@ Rectangle {
         settingsLoader.item.open()
     }
 
+    property bool statsKeyed: false // opened from the keyboard: the keys go into the view
+
     function showStatistics() {
+        statsKeyed = controlFocused
         if (statsLoader.item)
-            statsLoader.item.open()
+            statsLoader.item.open(statsKeyed)
         else
             statsLoader.active = true // opened once made
     }
@@ -858,9 +861,13 @@ Rectangle {
         active: false
         // Made a piece per frame: the window never stops for the charts' creation.
         asynchronous: true
-        onLoaded: item.open()
+        onLoaded: item.open(rootrec.statsKeyed)
         sourceComponent: StatisticsWindow {
             objectName: "statsWindow"
+            onClosed: function(fromKeyboard) {
+                if (fromKeyboard)
+                    statsButton.forceActiveFocus(Qt.TabFocusReason)
+            }
             width: Math.min(1100, rootrec.width - 40)
             height: Math.min(700, rootrec.height - 40)
         }

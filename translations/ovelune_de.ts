@@ -398,6 +398,10 @@ Siehe „ovelune --help“.</translation>
         <source>The language of Ovelune&apos;s window and messages; it changes at once</source>
         <translation>Die Sprache von Ovelunes Fenster und Meldungen; sie wechselt sofort</translation>
     </message>
+    <message>
+        <source>Closes the settings</source>
+        <translation>Schließt die Einstellungen</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -549,6 +553,59 @@ Siehe „ovelune --help“.</translation>
     <message>
         <source>Right per key: red never, yellow half the time, green always; grey not asked</source>
         <translation>Richtig je Taste: rot nie, gelb zur Hälfte, grün immer; grau nicht gefragt</translation>
+    </message>
+    <message>
+        <source>Shows the figures of this time</source>
+        <translation>Zeigt die Zahlen dieses Zeitraums</translation>
+    </message>
+    <message>
+        <source>As charts</source>
+        <translation>Als Diagramme</translation>
+    </message>
+    <message>
+        <source>As text</source>
+        <translation>Als Text</translation>
+    </message>
+    <message>
+        <source>Shows the figures as charts</source>
+        <translation>Zeigt die Zahlen als Diagramme</translation>
+    </message>
+    <message>
+        <source>Shows the figures as text, to read or to have read aloud</source>
+        <translation>Zeigt die Zahlen als Text, zum Lesen oder Vorlesenlassen</translation>
+    </message>
+    <message>
+        <source>Figures as text</source>
+        <translation>Zahlen als Text</translation>
+    </message>
+    <message>
+        <source>Your practice in the time chosen, chart by chart</source>
+        <translation>Deine Übung im gewählten Zeitraum, Diagramm für Diagramm</translation>
+    </message>
+    <message>
+        <source>Right per key (%)</source>
+        <translation>Richtig je Taste (%)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and its figure, in the figures as text</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Answers: %1, right: %2 %</source>
+        <translation>Antworten: %1, richtig: %2 %</translation>
+    </message>
+    <message>
+        <source>score %1 %, level %2</source>
+        <translation>Ergebnis %1 %, Stufe %2</translation>
+    </message>
+    <message>
+        <source>Notes taken for others (asked → answered)</source>
+        <translation>Verwechselte Töne (gefragt → geantwortet)</translation>
+    </message>
+    <message>
+        <source>Closes the statistics</source>
+        <translation>Schließt die Statistik</translation>
     </message>
 </context>
 <context>

@@ -398,6 +398,10 @@ Prueba «ovelune --help».</translation>
         <source>The language of Ovelune&apos;s window and messages; it changes at once</source>
         <translation>El idioma de la ventana y los mensajes de Ovelune; cambia al instante</translation>
     </message>
+    <message>
+        <source>Closes the settings</source>
+        <translation>Cierra los ajustes</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -549,6 +553,59 @@ Prueba «ovelune --help».</translation>
     <message>
         <source>Right per key: red never, yellow half the time, green always; grey not asked</source>
         <translation>Aciertos por tecla: rojo nunca, amarillo la mitad de las veces, verde siempre; gris sin preguntar</translation>
+    </message>
+    <message>
+        <source>Shows the figures of this time</source>
+        <translation>Muestra las cifras de este periodo</translation>
+    </message>
+    <message>
+        <source>As charts</source>
+        <translation>Como gráficos</translation>
+    </message>
+    <message>
+        <source>As text</source>
+        <translation>Como texto</translation>
+    </message>
+    <message>
+        <source>Shows the figures as charts</source>
+        <translation>Muestra las cifras como gráficos</translation>
+    </message>
+    <message>
+        <source>Shows the figures as text, to read or to have read aloud</source>
+        <translation>Muestra las cifras como texto, para leerlas o escucharlas en voz alta</translation>
+    </message>
+    <message>
+        <source>Figures as text</source>
+        <translation>Cifras en texto</translation>
+    </message>
+    <message>
+        <source>Your practice in the time chosen, chart by chart</source>
+        <translation>Tu práctica en el periodo elegido, gráfico por gráfico</translation>
+    </message>
+    <message>
+        <source>Right per key (%)</source>
+        <translation>Aciertos por tecla (%)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and its figure, in the figures as text</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Answers: %1, right: %2 %</source>
+        <translation>Respuestas: %1, aciertos: %2 %</translation>
+    </message>
+    <message>
+        <source>score %1 %, level %2</source>
+        <translation>puntuación %1 %, nivel %2</translation>
+    </message>
+    <message>
+        <source>Notes taken for others (asked → answered)</source>
+        <translation>Notas confundidas con otras (preguntada → respondida)</translation>
+    </message>
+    <message>
+        <source>Closes the statistics</source>
+        <translation>Cierra las estadísticas</translation>
     </message>
 </context>
 <context>

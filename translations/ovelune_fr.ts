@@ -398,6 +398,10 @@ Essayez «&#xa0;ovelune --help&#xa0;».</translation>
         <source>The language of Ovelune&apos;s window and messages; it changes at once</source>
         <translation>La langue de la fenêtre et des messages d’Ovelune&#xa0;; elle change aussitôt</translation>
     </message>
+    <message>
+        <source>Closes the settings</source>
+        <translation>Ferme les réglages</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -549,6 +553,59 @@ Essayez «&#xa0;ovelune --help&#xa0;».</translation>
     <message>
         <source>Right per key: red never, yellow half the time, green always; grey not asked</source>
         <translation>Justes par touche&#xa0;: rouge jamais, jaune une fois sur deux, vert toujours&#xa0;; gris non demandée</translation>
+    </message>
+    <message>
+        <source>Shows the figures of this time</source>
+        <translation>Affiche les chiffres de cette période</translation>
+    </message>
+    <message>
+        <source>As charts</source>
+        <translation>En graphiques</translation>
+    </message>
+    <message>
+        <source>As text</source>
+        <translation>En texte</translation>
+    </message>
+    <message>
+        <source>Shows the figures as charts</source>
+        <translation>Affiche les chiffres en graphiques</translation>
+    </message>
+    <message>
+        <source>Shows the figures as text, to read or to have read aloud</source>
+        <translation>Affiche les chiffres en texte, à lire ou à faire lire à voix haute</translation>
+    </message>
+    <message>
+        <source>Figures as text</source>
+        <translation>Les chiffres en texte</translation>
+    </message>
+    <message>
+        <source>Your practice in the time chosen, chart by chart</source>
+        <translation>Votre entraînement sur la période choisie, graphique par graphique</translation>
+    </message>
+    <message>
+        <source>Right per key (%)</source>
+        <translation>Justes par touche (%)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and its figure, in the figures as text</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Answers: %1, right: %2 %</source>
+        <translation>Réponses&#xa0;: %1, justes&#xa0;: %2 %</translation>
+    </message>
+    <message>
+        <source>score %1 %, level %2</source>
+        <translation>score %1 %, niveau %2</translation>
+    </message>
+    <message>
+        <source>Notes taken for others (asked → answered)</source>
+        <translation>Notes prises pour d’autres (demandée → répondue)</translation>
+    </message>
+    <message>
+        <source>Closes the statistics</source>
+        <translation>Ferme les statistiques</translation>
     </message>
 </context>
 <context>

@@ -398,6 +398,10 @@ Prova «ovelune --help».</translation>
         <source>The language of Ovelune&apos;s window and messages; it changes at once</source>
         <translation>La lingua della finestra e dei messaggi di Ovelune; cambia subito</translation>
     </message>
+    <message>
+        <source>Closes the settings</source>
+        <translation>Chiude le impostazioni</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -549,6 +553,59 @@ Prova «ovelune --help».</translation>
     <message>
         <source>Right per key: red never, yellow half the time, green always; grey not asked</source>
         <translation>Giuste per tasto: rosso mai, giallo metà delle volte, verde sempre; grigio non chiesto</translation>
+    </message>
+    <message>
+        <source>Shows the figures of this time</source>
+        <translation>Mostra i dati di questo periodo</translation>
+    </message>
+    <message>
+        <source>As charts</source>
+        <translation>Come grafici</translation>
+    </message>
+    <message>
+        <source>As text</source>
+        <translation>Come testo</translation>
+    </message>
+    <message>
+        <source>Shows the figures as charts</source>
+        <translation>Mostra i dati come grafici</translation>
+    </message>
+    <message>
+        <source>Shows the figures as text, to read or to have read aloud</source>
+        <translation>Mostra i dati come testo, da leggere o da farsi leggere ad alta voce</translation>
+    </message>
+    <message>
+        <source>Figures as text</source>
+        <translation>Dati in testo</translation>
+    </message>
+    <message>
+        <source>Your practice in the time chosen, chart by chart</source>
+        <translation>I tuoi esercizi nel periodo scelto, grafico per grafico</translation>
+    </message>
+    <message>
+        <source>Right per key (%)</source>
+        <translation>Giuste per tasto (%)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and its figure, in the figures as text</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Answers: %1, right: %2 %</source>
+        <translation>Risposte: %1, giuste: %2 %</translation>
+    </message>
+    <message>
+        <source>score %1 %, level %2</source>
+        <translation>punteggio %1 %, livello %2</translation>
+    </message>
+    <message>
+        <source>Notes taken for others (asked → answered)</source>
+        <translation>Note scambiate per altre (chiesta → risposta)</translation>
+    </message>
+    <message>
+        <source>Closes the statistics</source>
+        <translation>Chiude le statistiche</translation>
     </message>
 </context>
 <context>

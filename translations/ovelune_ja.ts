@@ -396,6 +396,10 @@ Try &apos;ovelune --help&apos;.</source>
         <source>The language of Ovelune&apos;s window and messages; it changes at once</source>
         <translation>Ovelune の画面とメッセージの言語。すぐに切り替わります</translation>
     </message>
+    <message>
+        <source>Closes the settings</source>
+        <translation>設定を閉じます</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -546,6 +550,59 @@ Try &apos;ovelune --help&apos;.</source>
     <message>
         <source>Right per key: red never, yellow half the time, green always; grey not asked</source>
         <translation>鍵盤ごとの正答率: 赤 = 常に不正解、黄 = 半分正解、緑 = 常に正解、灰色 = 未出題</translation>
+    </message>
+    <message>
+        <source>Shows the figures of this time</source>
+        <translation>この期間の数値を表示します</translation>
+    </message>
+    <message>
+        <source>As charts</source>
+        <translation>グラフで表示</translation>
+    </message>
+    <message>
+        <source>As text</source>
+        <translation>テキストで表示</translation>
+    </message>
+    <message>
+        <source>Shows the figures as charts</source>
+        <translation>数値をグラフで表示します</translation>
+    </message>
+    <message>
+        <source>Shows the figures as text, to read or to have read aloud</source>
+        <translation>数値をテキストで表示します。読むことも読み上げさせることもできます</translation>
+    </message>
+    <message>
+        <source>Figures as text</source>
+        <translation>数値（テキスト）</translation>
+    </message>
+    <message>
+        <source>Your practice in the time chosen, chart by chart</source>
+        <translation>選んだ期間の練習の記録（グラフごと）</translation>
+    </message>
+    <message>
+        <source>Right per key (%)</source>
+        <translation>鍵盤ごとの正答率 (%)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and its figure, in the figures as text</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Answers: %1, right: %2 %</source>
+        <translation>解答数: %1、正答率: %2%</translation>
+    </message>
+    <message>
+        <source>score %1 %, level %2</source>
+        <translation>スコア %1%、レベル %2</translation>
+    </message>
+    <message>
+        <source>Notes taken for others (asked → answered)</source>
+        <translation>取り違えた音（出題 → 解答）</translation>
+    </message>
+    <message>
+        <source>Closes the statistics</source>
+        <translation>統計を閉じます</translation>
     </message>
 </context>
 <context>

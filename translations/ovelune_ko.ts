@@ -396,6 +396,10 @@ Try &apos;ovelune --help&apos;.</source>
         <source>The language of Ovelune&apos;s window and messages; it changes at once</source>
         <translation>Ovelune 창과 메시지의 언어입니다. 즉시 바뀝니다</translation>
     </message>
+    <message>
+        <source>Closes the settings</source>
+        <translation>설정을 닫습니다</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -546,6 +550,59 @@ Try &apos;ovelune --help&apos;.</source>
     <message>
         <source>Right per key: red never, yellow half the time, green always; grey not asked</source>
         <translation>건반별 정답률: 빨강 항상 오답, 노랑 절반 정답, 초록 항상 정답, 회색 출제 안 됨</translation>
+    </message>
+    <message>
+        <source>Shows the figures of this time</source>
+        <translation>이 기간의 수치를 표시합니다</translation>
+    </message>
+    <message>
+        <source>As charts</source>
+        <translation>차트로 보기</translation>
+    </message>
+    <message>
+        <source>As text</source>
+        <translation>텍스트로 보기</translation>
+    </message>
+    <message>
+        <source>Shows the figures as charts</source>
+        <translation>수치를 차트로 표시합니다</translation>
+    </message>
+    <message>
+        <source>Shows the figures as text, to read or to have read aloud</source>
+        <translation>수치를 텍스트로 표시합니다. 읽거나 소리 내어 읽게 할 수 있습니다</translation>
+    </message>
+    <message>
+        <source>Figures as text</source>
+        <translation>수치(텍스트)</translation>
+    </message>
+    <message>
+        <source>Your practice in the time chosen, chart by chart</source>
+        <translation>선택한 기간의 연습, 차트별</translation>
+    </message>
+    <message>
+        <source>Right per key (%)</source>
+        <translation>건반별 정답률(%)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and its figure, in the figures as text</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Answers: %1, right: %2 %</source>
+        <translation>답: %1개, 정답률: %2 %</translation>
+    </message>
+    <message>
+        <source>score %1 %, level %2</source>
+        <translation>점수 %1 %, 레벨 %2</translation>
+    </message>
+    <message>
+        <source>Notes taken for others (asked → answered)</source>
+        <translation>다른 음으로 착각한 음(출제 → 답)</translation>
+    </message>
+    <message>
+        <source>Closes the statistics</source>
+        <translation>통계를 닫습니다</translation>
     </message>
 </context>
 <context>

@@ -398,6 +398,10 @@ Experimente “ovelune --help”.</translation>
         <source>The language of Ovelune&apos;s window and messages; it changes at once</source>
         <translation>O idioma da janela e das mensagens do Ovelune; muda na hora</translation>
     </message>
+    <message>
+        <source>Closes the settings</source>
+        <translation>Fecha as configurações</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -549,6 +553,59 @@ Experimente “ovelune --help”.</translation>
     <message>
         <source>Right per key: red never, yellow half the time, green always; grey not asked</source>
         <translation>Acertos por tecla: vermelho nunca, amarelo metade das vezes, verde sempre; cinza não perguntada</translation>
+    </message>
+    <message>
+        <source>Shows the figures of this time</source>
+        <translation>Mostra os números deste período</translation>
+    </message>
+    <message>
+        <source>As charts</source>
+        <translation>Como gráficos</translation>
+    </message>
+    <message>
+        <source>As text</source>
+        <translation>Como texto</translation>
+    </message>
+    <message>
+        <source>Shows the figures as charts</source>
+        <translation>Mostra os números como gráficos</translation>
+    </message>
+    <message>
+        <source>Shows the figures as text, to read or to have read aloud</source>
+        <translation>Mostra os números como texto, para ler ou ouvir em voz alta</translation>
+    </message>
+    <message>
+        <source>Figures as text</source>
+        <translation>Números em texto</translation>
+    </message>
+    <message>
+        <source>Your practice in the time chosen, chart by chart</source>
+        <translation>Sua prática no período escolhido, gráfico por gráfico</translation>
+    </message>
+    <message>
+        <source>Right per key (%)</source>
+        <translation>Acertos por tecla (%)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and its figure, in the figures as text</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Answers: %1, right: %2 %</source>
+        <translation>Respostas: %1, acertos: %2 %</translation>
+    </message>
+    <message>
+        <source>score %1 %, level %2</source>
+        <translation>pontuação %1 %, nível %2</translation>
+    </message>
+    <message>
+        <source>Notes taken for others (asked → answered)</source>
+        <translation>Notas confundidas com outras (perguntada → respondida)</translation>
+    </message>
+    <message>
+        <source>Closes the statistics</source>
+        <translation>Fecha as estatísticas</translation>
     </message>
 </context>
 <context>

@@ -400,6 +400,10 @@ Try &apos;ovelune --help&apos;.</source>
         <source>The language of Ovelune&apos;s window and messages; it changes at once</source>
         <translation>Язык окна и сообщений Ovelune; меняется сразу</translation>
     </message>
+    <message>
+        <source>Closes the settings</source>
+        <translation>Закрывает настройки</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -552,6 +556,59 @@ Try &apos;ovelune --help&apos;.</source>
     <message>
         <source>Right per key: red never, yellow half the time, green always; grey not asked</source>
         <translation>Верно по клавишам: красный — никогда, жёлтый — в половине случаев, зелёный — всегда; серый — не задавались</translation>
+    </message>
+    <message>
+        <source>Shows the figures of this time</source>
+        <translation>Показывает данные за этот период</translation>
+    </message>
+    <message>
+        <source>As charts</source>
+        <translation>Графиками</translation>
+    </message>
+    <message>
+        <source>As text</source>
+        <translation>Текстом</translation>
+    </message>
+    <message>
+        <source>Shows the figures as charts</source>
+        <translation>Показывает данные графиками</translation>
+    </message>
+    <message>
+        <source>Shows the figures as text, to read or to have read aloud</source>
+        <translation>Показывает данные текстом, чтобы прочитать их или прослушать</translation>
+    </message>
+    <message>
+        <source>Figures as text</source>
+        <translation>Данные текстом</translation>
+    </message>
+    <message>
+        <source>Your practice in the time chosen, chart by chart</source>
+        <translation>Ваши занятия за выбранный период, график за графиком</translation>
+    </message>
+    <message>
+        <source>Right per key (%)</source>
+        <translation>Верно по клавишам (%)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and its figure, in the figures as text</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Answers: %1, right: %2 %</source>
+        <translation>Ответов: %1, верно: %2 %</translation>
+    </message>
+    <message>
+        <source>score %1 %, level %2</source>
+        <translation>результат %1 %, уровень %2</translation>
+    </message>
+    <message>
+        <source>Notes taken for others (asked → answered)</source>
+        <translation>Ноты, принятые за другие (задано → ответ)</translation>
+    </message>
+    <message>
+        <source>Closes the statistics</source>
+        <translation>Закрывает статистику</translation>
     </message>
 </context>
 <context>

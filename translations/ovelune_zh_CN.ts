@@ -396,6 +396,10 @@ Try &apos;ovelune --help&apos;.</source>
         <source>The language of Ovelune&apos;s window and messages; it changes at once</source>
         <translation>Ovelune 窗口和消息的语言；更改立即生效</translation>
     </message>
+    <message>
+        <source>Closes the settings</source>
+        <translation>关闭设置</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -546,6 +550,59 @@ Try &apos;ovelune --help&apos;.</source>
     <message>
         <source>Right per key: red never, yellow half the time, green always; grey not asked</source>
         <translation>各琴键正确率：红色从未答对，黄色一半答对，绿色总是答对；灰色未出题</translation>
+    </message>
+    <message>
+        <source>Shows the figures of this time</source>
+        <translation>显示这段时间的数据</translation>
+    </message>
+    <message>
+        <source>As charts</source>
+        <translation>图表显示</translation>
+    </message>
+    <message>
+        <source>As text</source>
+        <translation>文字显示</translation>
+    </message>
+    <message>
+        <source>Shows the figures as charts</source>
+        <translation>以图表显示数据</translation>
+    </message>
+    <message>
+        <source>Shows the figures as text, to read or to have read aloud</source>
+        <translation>以文字显示数据，可阅读或朗读</translation>
+    </message>
+    <message>
+        <source>Figures as text</source>
+        <translation>数据（文字）</translation>
+    </message>
+    <message>
+        <source>Your practice in the time chosen, chart by chart</source>
+        <translation>所选时间内的练习，逐个图表列出</translation>
+    </message>
+    <message>
+        <source>Right per key (%)</source>
+        <translation>各琴键正确率（%）</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and its figure, in the figures as text</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Answers: %1, right: %2 %</source>
+        <translation>回答：%1，正确率：%2 %</translation>
+    </message>
+    <message>
+        <source>score %1 %, level %2</source>
+        <translation>得分 %1 %，级别 %2</translation>
+    </message>
+    <message>
+        <source>Notes taken for others (asked → answered)</source>
+        <translation>听错的音（出题 → 回答）</translation>
+    </message>
+    <message>
+        <source>Closes the statistics</source>
+        <translation>关闭统计</translation>
     </message>
 </context>
 <context>

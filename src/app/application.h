@@ -95,6 +95,7 @@ public:
     const std::vector<unsigned int>& GetSpecialQuestions() const { return specialQuestions; }
     AppSettings* GetAppSettings() const { return appSettings; }
     Keyboard* GetKeyboard() const { return keyboard; }
+    NoteNamingChoice* GetNoteNaming() const { return noteNaming; }
     QQuickView& GetView() { return view; }
     // The learner's choices, from the interface: the MIDI input answers come from (a row
     // of the device list) and the instrument (a row of Core::OfferedInstruments, then the

@@ -2,6 +2,8 @@
 
 #include "app/app_settings.h"
 #include "app/application.h"
+#include "app/note_naming_choice.h"
+#include "app/statistics_text.h"
 #include "core/instrument_names.h"
 
 #include <QMetaObject>
@@ -206,6 +208,12 @@ void QMLMessenger::plot(QObject* series, const QString& list, const QString& xKe
                               record->property(y).readOnGadget(item.constData()).toDouble() * yScale));
     }
     line->replace(points);
+}
+
+QVariantMap QMLMessenger::describeStatistics() const
+{
+    const NoteNamingChoice* naming = application ? application->GetNoteNaming() : nullptr;
+    return StatisticsText::Describe(lastFigures, naming ? naming->Naming() : Core::NoteNaming());
 }
 
 QStringList QMLMessenger::getInstrumentNames() const

@@ -82,6 +82,8 @@ public slots:
     // `list` (as last shown), x from their property `xKey`, y from `yKey` times `yScale`.
     // Points appended one by one from QML would cost a relayout each.
     void plot(QObject* series, const QString& list, const QString& xKey, const QString& yKey, double yScale = 1.0);
+    // The figures as last shown, as text in the learner's note names: see StatisticsText.
+    QVariantMap describeStatistics() const;
     void changeCursor(QVariant cursor);
     void hideWindow();
     void showCompanyWebsite();

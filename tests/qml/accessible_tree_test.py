@@ -8,7 +8,7 @@ try:
 except ImportError:
     sys.exit(77)  # skipped: python3-pyatspi is not installed
 
-CONTROLS = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_LIST,
+CONTROLS = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_LIST,
             pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_LINK, pyatspi.ROLE_SLIDER, pyatspi.ROLE_TOGGLE_BUTTON}
 
 
@@ -44,6 +44,52 @@ def asked():
     store.read(os.path.join(os.environ["XDG_CONFIG_HOME"], "Quorvex", "Ovelune.conf"))
     current = store.getint("GlobalSetting", "CurrentQuestion", fallback=-1)
     return store.getint("StatsAndQuestions", "questions\\%d\\question" % (current + 1), fallback=None)
+
+
+def focused(window):
+    return [n.name for n in shown(window) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+
+
+def statistics(window, key, octave):
+    """The statistics view used from the keyboard alone: Tab reaches its button and Space opens
+    it with the keys on the time shown; Return chooses another time; each chart says its
+    figures, and the text view holds them all; Escape gives the keys back to the button."""
+    def tab(keys="Tab"):
+        before = focused(window)
+        key(keys)
+        return wait_for(lambda: focused(window) != before and focused(window))
+    for _ in range(30):
+        if "Votre entraînement" in tab():
+            break
+    key("space")
+    wait_for(lambda: focused(window) == ["30 derniers jours"])
+    all_named(window)
+    assert tab("shift+Tab") == ["7 derniers jours"], focused(window)
+    key("Return")
+
+    def chosen(*names):
+        return [n.name for n in shown(window) if n.getRole() == pyatspi.ROLE_RADIO_BUTTON
+                and n.getState().contains(pyatspi.STATE_CHECKED)] == list(names)
+    wait_for(lambda: chosen("7 derniers jours", "En graphiques"))
+    # One answer, Do asked and Do of another octave played.
+    mine = "Do\u00a0: 0 % (0/1)"
+
+    def chart():
+        """the chart of right answers per note saying its figures"""
+        return next((n for n in shown(window) if n.name == "Justes par note (%)" and mine in n.description), None)
+    wait_for(chart)
+    for expected in ("30 derniers jours", "Tout", "En graphiques", "En texte"):
+        assert tab() == [expected], (expected, focused(window))
+    key("space")
+    wait_for(lambda: chosen("7 derniers jours", "En texte"))
+    view = wait_for(lambda: next((n for n in shown(window) if n.name == "Les chiffres en texte"), None))
+    text = view.queryText().getText(0, -1).replace("\u2029", "\n")  # paragraphs as lines
+    for line in ("Réponses\u00a0: 1, justes\u00a0: 0 %", "Bonne note, mauvaise octave\u00a0: 100,0 % des réponses",
+                 "Justes par note (%)\n" + mine, "Justes par touche (%%)\nDo%d\u00a0: 0 %% (0/1)" % octave):
+        assert line in text, (line, text)
+    key("Escape")
+    wait_for(lambda: focused(window) == ["Votre entraînement"])
+    print("statistics as text:", text.replace("\n", " | ")[:200])
 
 
 def main():
@@ -94,6 +140,7 @@ def main():
         assert text == "Pas tout à fait\u00a0: vous avez joué Do%d, la note était Do%d" % (wrong, note // 12 - 1), text
         score = wait_for(lambda: next((n.name for n in shown(window) if n.name.startswith("Score\u00a0: 1 sur 7")), None))
         print("verdict:", text, "| score:", score)
+        statistics(window, key, note // 12 - 1)
     finally:
         for p in (program, openbox, xvfb):
             p.terminate()
