@@ -5,6 +5,7 @@
 //
 //   click_to_note_bench [--clicks N]
 #include "app_probe.h"
+#include "bench_arguments.h"
 #include "figure_report.h"
 #include "note_clock.h"
 #include "samples.h"
@@ -52,12 +53,11 @@ Samples TimeClicks(Application& application, NoteClock& notes, int note, int cli
 int main(int argc, char** argv)
 {
     AppProbe::SkipHelpAtStart();
-    Application application(argc, argv);
+    const int clicks = Argument(Arguments(argc, argv), QStringLiteral("--clicks"), 150);
+    int programOnly = ProgramOnly;
+    Application application(programOnly, argv);
     if (!application.IsPrimary())
         return 1;
-    const QStringList args = application.arguments();
-    const int at = args.indexOf(QStringLiteral("--clicks"));
-    const int clicks = at >= 0 && at + 1 < args.size() ? qMax(1, args.at(at + 1).toInt()) : 150;
     if (!AppProbe::WaitReady(application)) {
         std::fprintf(stderr, "click_to_note_bench: the window or the synthesizer did not get ready\n");
         return 1;

@@ -5,6 +5,7 @@
 //
 //   midi_answer_bench [--answers N]      (needs a JACK server: tools/bench.sh starts one)
 #include "app_probe.h"
+#include "bench_arguments.h"
 #include "figure_report.h"
 #include "samples.h"
 
@@ -61,14 +62,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "midi_answer_bench: no JACK server for the test keyboard\n");
         return 1;
     }
-    Application application(argc, argv);
+    const int answers = Argument(Arguments(argc, argv), QStringLiteral("--answers"), 200);
+    int programOnly = ProgramOnly;
+    Application application(programOnly, argv);
     if (!application.IsPrimary() || !AppProbe::WaitReady(application)) {
         std::fprintf(stderr, "midi_answer_bench: the application did not get ready\n");
         return 1;
     }
-    const QStringList args = application.arguments();
-    const int at = args.indexOf(QStringLiteral("--answers"));
-    const int answers = at >= 0 && at + 1 < args.size() ? qMax(1, args.at(at + 1).toInt()) : 200;
     const double periodMs = qEnvironmentVariableIntValue("OVELUNE_TEST_JACK_PERIOD") / 48.0;
 
     // Queued after the application's own ProvideMidiAnswer: it runs once the answer is judged.

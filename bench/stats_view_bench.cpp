@@ -140,9 +140,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QCoreApplication::setApplicationName(QStringLiteral("Ovelune"));
-    QStringList args;
-    for (int i = 0; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+    const QStringList args = Arguments(argc, argv);
     const int answers = Argument(args, QStringLiteral("--answers"), 1000000);
     const int opens = Argument(args, QStringLiteral("--opens"), 5);
     if (!FillHistory(answers)) {
@@ -151,7 +149,7 @@ int main(int argc, char** argv)
     }
 
     AppProbe::SkipHelpAtStart();
-    int programOnly = 1; // the benchmark's own options are none of the program's
+    int programOnly = ProgramOnly;
     Application application(programOnly, argv);
     if (!application.IsPrimary() || !AppProbe::WaitReady(application)) {
         std::fprintf(stderr, "stats_view_bench: the window did not get ready\n");
