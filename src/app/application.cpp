@@ -281,7 +281,9 @@ void Application::SetStateTimer(int delay, AppState target)
 {
     if (stateTimerId != 0)
         killTimer(stateTimerId);
-    stateTimerId = startTimer(delay, Qt::CoarseTimer);
+    // Precise: a coarse timer may fire 5 % early or late, and the next question, or the
+    // sound that clears the ear before it, would come up to 20 ms off its time.
+    stateTimerId = startTimer(delay, Qt::PreciseTimer);
     pendingState = target;
 }
 
