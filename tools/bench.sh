@@ -59,7 +59,7 @@ else
 fi
 
 targets="ovelune bare_quick_view desktop_bench"
-[ "$desktop_only" = 1 ] || targets="$targets note_timing_bench click_to_note_bench midi_answer_bench history_bench fluency_bench review_bench stats_view_bench"
+[ "$desktop_only" = 1 ] || targets="$targets note_timing_bench click_to_note_bench masker_bench midi_answer_bench history_bench fluency_bench review_bench stats_view_bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DOVELUNE_BUILD_BENCH=ON >/dev/null || exit 1
 # shellcheck disable=SC2086
 nice cmake --build "$build" --target $targets -j"$jobs" >/dev/null || {
@@ -103,6 +103,7 @@ for run in $(seq "$runs"); do
     if [ "$desktop_only" = 0 ]; then
         OVELUNE_AUDIO_DRIVER=$driver "$isolated" -- "$bin/note_timing_bench" --notes "$notes" >>"$figures" 2>>"$scratch/log"
         OVELUNE_AUDIO_DRIVER=$driver "$isolated" -- "$bin/click_to_note_bench" --clicks "$clicks" >>"$figures" 2>>"$scratch/log"
+        OVELUNE_AUDIO_DRIVER=$driver "$isolated" -- "$bin/masker_bench" --times "$clicks" >>"$figures" 2>>"$scratch/log"
         OVELUNE_AUDIO_DRIVER=$driver OVELUNE_TEST_JACK_PERIOD=256 "$isolated" --jack -- \
             "$bin/midi_answer_bench" --answers "$answers" >>"$figures" 2>>"$scratch/log"
         "$isolated" -- "$bin/history_bench" >>"$figures" 2>>"$scratch/log"
@@ -115,7 +116,7 @@ for run in $(seq "$runs"); do
         ${minuet:+--minuet "$minuet"} --startup-runs "$starts" --idle-seconds "$idle" $session \
         "${before_args[@]}" >>"$figures" 2>>"$scratch/log"
 done
-grep -E "^(note_timing|click_to_note|midi_answer|history|fluency|review|stats_view|desktop)_bench:" "$scratch/log" | sed 's/^/  /' >&2
+grep -E "^(note_timing|click_to_note|masker|midi_answer|history|fluency|review|stats_view|desktop)_bench:" "$scratch/log" | sed 's/^/  /' >&2
 
 # Median, minimum and maximum of figure $1 over the runs.
 stats() {
