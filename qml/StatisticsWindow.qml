@@ -41,13 +41,13 @@ Rectangle {
     }
 
     function close() {
-        var keyed = Window.activeFocusItem !== null && isAncestorOf(Window.activeFocusItem)
+        var keyed = holds(Window.activeFocusItem)
         visible = false
         setPointer(false)
         closed(keyed)
     }
 
-    function isAncestorOf(item) {
+    function holds(item) {
         for (var i = item; i; i = i.parent)
             if (i === stats)
                 return true
