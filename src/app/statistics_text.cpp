@@ -82,11 +82,12 @@ QVariantMap StatisticsText::Describe(const StatisticsFigures& figures, const Cor
     }
 
     const QString none = QStringLiteral("—");
+    // What a learner looks for first comes first: the notes, then the sessions and days.
     const std::pair<QString, QStringList> parts[] = {
-        {QCoreApplication::translate("StatisticsWindow", "Score (%) and level per session"), sessions},
         {QCoreApplication::translate("StatisticsWindow", "Right per note (%)"), pitchClasses},
         {QCoreApplication::translate("StatisticsWindow", "Right per octave (%)"), octaves},
         {QCoreApplication::translate("StatisticsWindow", "Notes taken for others (asked → answered)"), confusions},
+        {QCoreApplication::translate("StatisticsWindow", "Score (%) and level per session"), sessions},
         {QCoreApplication::translate("StatisticsWindow", "Median response time per day (s)"), responseTimes},
         {QCoreApplication::translate("StatisticsWindow", "Practice per day (minutes)"), practice},
         {QCoreApplication::translate("StatisticsWindow", "Right per key (%)"), keys},

@@ -14,8 +14,9 @@ class StatisticsText
 public:
     // The keys "summary", "sessions", "pitchClasses", "octaves", "confusions",
     // "responseTimes", "practice" and "keys" hold each part's lines, joined by line breaks;
-    // "text" holds every part under its title. A note or octave never asked reads "—", not
-    // 0 %; the keys list only those asked; the confusions come most frequent first.
+    // "text" holds every part under its title, the notes first. A note or octave never asked
+    // reads "—", not 0 %; the keys list only those asked; the confusions come most frequent
+    // first.
     static QVariantMap Describe(const StatisticsFigures& figures, const Core::NoteNaming& naming,
                                 const QLocale& locale = QLocale());
 };

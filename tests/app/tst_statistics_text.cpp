@@ -104,14 +104,14 @@ private slots:
         QCOMPARE(Lines(text, "practice"), QStringList{"03.12.26: 12,3"});
         QCOMPARE(Lines(text, "sessions"), QStringList{"—"});
 
-        // The whole text: each part under its chart's title, in the view's order.
+        // The whole text: each part under its chart's title, the notes first.
         const QStringList all = Lines(text, "text");
         QStringList titles;
         for (int i = 1; i < all.size(); ++i)
             if (all[i - 1].isEmpty())
                 titles << all[i];
-        QCOMPARE(titles, (QStringList{"Score (%) and level per session", "Right per note (%)", "Right per octave (%)",
-                                      "Notes taken for others (asked → answered)", "Median response time per day (s)",
+        QCOMPARE(titles, (QStringList{"Right per note (%)", "Right per octave (%)", "Notes taken for others (asked → answered)",
+                                      "Score (%) and level per session", "Median response time per day (s)",
                                       "Practice per day (minutes)", "Right per key (%)"}));
         QVERIFY(all.contains("C4: 80 % (4/5)"));
 
