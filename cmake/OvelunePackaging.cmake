@@ -34,9 +34,11 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # The shared libraries are found by dpkg-shlibdeps; what is loaded at run time without
-# being linked (QML modules, the soundfont) is named here.
+# being linked (QML modules, FluidSynth, the soundfont) is named here. Debian names a
+# library's package after its shared-object name: libfluidsynth.so.3 is in libfluidsynth3.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+string(REGEX REPLACE "^(lib.*)\\.so\\.([0-9]+)$" "\\1\\2" fluidsynth_package "${FLUIDSYNTH_SONAME}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtquick-controls, qml6-module-qtquick-templates, \
-qml6-module-qtqml-workerscript, qml6-module-qtcharts, libqt6sql6-sqlite, qt6-wayland, fluid-soundfont-gm")
+qml6-module-qtqml-workerscript, qml6-module-qtcharts, libqt6sql6-sqlite, qt6-wayland, ${fluidsynth_package}, fluid-soundfont-gm")
 include(CPack)

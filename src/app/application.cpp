@@ -180,6 +180,9 @@ Application::Application(int& argc, char** argv)
     }
 
     app = this;
+    // The synthesizer loads on its own thread from here: its library, soundfont and audio
+    // output. Begun before the interface, it took a core and the dynamic loader from Qt's
+    // start; begun here, it is ready about when the first frame is drawn.
     initSound();
     options->ApplyReferencePitch();
 

@@ -4,7 +4,6 @@
 #include "app/paced_animation_driver.h"
 #include "app/quit_on_signal.h"
 #include "app/scene_graph_choice.h"
-#include "core/midi/midi_out_mac_device.h"
 
 int main(int argc, char** argv)
 {
@@ -13,8 +12,6 @@ int main(int argc, char** argv)
         return CommandLine::Run(argc, argv);
     QuitOnSignal::Catch();
     const bool drawnInSoftware = ChooseSceneGraph();
-    // The synthesizer loads while Qt starts and the window loads: ready by the first frame.
-    const Core::MidiOutMacDevice::Preparation synthesizer;
     int result = 0;
     {
         Application application(argc, argv);

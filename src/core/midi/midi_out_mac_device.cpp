@@ -16,16 +16,6 @@ MidiOutMacDevice::~MidiOutMacDevice()
     Close();
 }
 
-MidiOutMacDevice::Preparation::Preparation()
-{
-    PrepareMacMidiDevice();
-}
-
-MidiOutMacDevice::Preparation::~Preparation()
-{
-    DiscardPreparedMacMidiDevice();
-}
-
 QString MidiOutMacDevice::GetName() const
 {
     return QStringLiteral("Apple DLS");

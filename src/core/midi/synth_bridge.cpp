@@ -8,6 +8,8 @@
 
 #include <fluidsynth.h>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <chrono>
 #include <array>
@@ -96,6 +98,62 @@ private:
     double z1 = 0.0, z2 = 0.0;
 };
 
+// FluidSynth, opened at run time by the first synthesizer's loader thread: the library and
+// the dozens it depends on load beside the program's start-up instead of before main. The
+// functions are set once, before any synthesizer is created, and only read after.
+#define OVELUNE_FLUID_FUNCTIONS(F)                                                                                     \
+    F(new_fluid_settings) F(delete_fluid_settings) F(fluid_settings_setint) F(fluid_settings_setnum)                   \
+    F(fluid_settings_setstr) F(fluid_settings_getint) F(fluid_settings_getnum) F(fluid_settings_dupstr) F(fluid_free)   \
+    F(fluid_set_log_function) F(new_fluid_synth) F(delete_fluid_synth) F(fluid_is_soundfont) F(fluid_synth_sfload)    \
+    F(fluid_synth_count_midi_channels) F(fluid_synth_set_channel_type) F(fluid_synth_program_select)                  \
+    F(fluid_synth_noteon) F(fluid_synth_noteoff) F(fluid_synth_key_pressure) F(fluid_synth_cc)                        \
+    F(fluid_synth_program_change) F(fluid_synth_channel_pressure) F(fluid_synth_pitch_bend)                           \
+    F(fluid_synth_write_float) F(fluid_synth_get_active_voice_count) F(fluid_synth_activate_key_tuning)               \
+    F(fluid_synth_activate_tuning) F(fluid_synth_deactivate_tuning) F(new_fluid_audio_driver)                         \
+    F(new_fluid_audio_driver2) F(delete_fluid_audio_driver)
+
+struct FluidLibrary
+{
+#define OVELUNE_FLUID_MEMBER(name) decltype(&::name) name = nullptr;
+    OVELUNE_FLUID_FUNCTIONS(OVELUNE_FLUID_MEMBER)
+#undef OVELUNE_FLUID_MEMBER
+};
+
+FluidLibrary lib;
+
+// Any thread; the first call opens the library. False, with one message on standard error,
+// when it or one of its functions is missing. The handle stays open: FluidSynth's threads
+// and drivers cannot be unloaded safely.
+bool OpenFluidLibrary()
+{
+    static std::once_flag once;
+    static bool opened = false;
+    std::call_once(once, [] {
+        void* handle = dlopen(OVELUNE_FLUIDSYNTH_SONAME, RTLD_NOW | RTLD_LOCAL);
+        const char* missing = nullptr;
+        FluidLibrary found;
+#define OVELUNE_FLUID_FIND(name)                                                                                       \
+    if (handle && !missing) {                                                                                          \
+        found.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));                                        \
+        if (!found.name)                                                                                               \
+            missing = #name;                                                                                           \
+    }
+        OVELUNE_FLUID_FUNCTIONS(OVELUNE_FLUID_FIND)
+#undef OVELUNE_FLUID_FIND
+        if (!handle || missing) {
+            const char* error = dlerror();
+            std::fprintf(stderr,
+                         "Ovelune: the synthesizer library %s could not be loaded (%s); notes will be silent. "
+                         "Install the package that provides it (Debian: libfluidsynth3).\n",
+                         OVELUNE_FLUIDSYNTH_SONAME, error ? error : missing ? missing : "unknown error");
+            return;
+        }
+        lib = found;
+        opened = true;
+    });
+    return opened;
+}
+
 // FluidSynth's messages go to standard error, except while this thread tries audio
 // drivers one after another: those failures are summed up in one message of our own.
 thread_local bool quietFluid = false;
@@ -112,7 +170,7 @@ void InstallFluidLog()
     static std::once_flag once;
     std::call_once(once, [] {
         for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
-            fluid_set_log_function(level, FluidLog, nullptr);
+            lib.fluid_set_log_function(level, FluidLog, nullptr);
     });
 }
 
@@ -120,6 +178,8 @@ void InstallFluidLog()
 
 struct AudioSystem
 {
+    // Made by the loader thread; read by others only once `ready`, or a loaded soundfont,
+    // says loading has finished.
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     // The open audio output: the loader thread's alone (it opens and closes it), and
@@ -136,8 +196,9 @@ struct AudioSystem
 
     // Messages that arrive while the soundfont loads wait here and are played, in order,
     // once it is loaded (or dropped when there is none).
-    std::mutex pendingMutex; // guards pending, loadFinished and soundfontLoaded's writes
+    std::mutex pendingMutex; // guards pending, referencePitch, loadFinished and soundfontLoaded's writes
     std::vector<std::array<unsigned char, 3>> pending;
+    double referencePitch = 440.0; // asked for while loading; tuned before the kept messages play
     bool loadFinished = false;
     std::atomic<bool> soundfontLoaded{false};
 
@@ -186,19 +247,20 @@ struct AudioSystem
     double SampleRate() const
     {
         double rate = 44100.0;
-        fluid_settings_getnum(settings, "synth.sample-rate", &rate);
+        if (settings)
+            lib.fluid_settings_getnum(settings, "synth.sample-rate", &rate);
         return rate;
     }
 
     // Under renderMutex.
     void RenderLocked(float* left, float* right, unsigned int frames)
     {
-        fluid_synth_write_float(synth, static_cast<int>(frames), left, 0, 1, right, 0, 1);
+        lib.fluid_synth_write_float(synth, static_cast<int>(frames), left, 0, 1, right, 0, 1);
         if (filterEnabled) {
             filters[0].Process(left, frames);
             filters[1].Process(right, frames);
         }
-        silent = fluid_synth_get_active_voice_count(synth) == 0 && filters[0].IsAtRest() && filters[1].IsAtRest();
+        silent = lib.fluid_synth_get_active_voice_count(synth) == 0 && filters[0].IsAtRest() && filters[1].IsAtRest();
     }
 
     // Renders and drops DrainFrames frames, so that FluidSynth's event queue is emptied.
@@ -253,7 +315,9 @@ struct AudioSystem
 
     void Deliver(const std::array<unsigned char, 3>& message);
     void Apply(const std::array<unsigned char, 3>& message);
+    void Tune(double hz);
     void Load();
+    bool CreateSynth();
     void KeepOutput();
     void LoadSoundfont();
     void FinishLoading(bool loaded);
@@ -264,9 +328,13 @@ struct AudioSystem
 // The loader thread.
 void AudioSystem::Load()
 {
-    LoadSoundfont();
-    StartDriver();
-    DesignFilters();
+    if (CreateSynth()) {
+        LoadSoundfont();
+        StartDriver();
+        DesignFilters();
+    } else {
+        FinishLoading(false);
+    }
     rendersOnDemand = driver == nullptr;
     hasOutput = driver != nullptr;
     queueForAudio = driver && driverName != "file";
@@ -300,7 +368,7 @@ void AudioSystem::KeepOutput()
             const auto quiet = std::chrono::nanoseconds(SteadyNanoseconds() - lastSoundNs.load());
             if (!stopping && quiet >= QuietBeforeOutputSleeps) {
                 outputAsleep = true;
-                delete_fluid_audio_driver(driver); // no audio callback after this
+                lib.delete_fluid_audio_driver(driver); // no audio callback after this
                 driver = nullptr;
                 // A message that came as it closed opens it again.
                 if (std::chrono::nanoseconds(SteadyNanoseconds() - lastSoundNs.load()) < QuietBeforeOutputSleeps)
@@ -313,7 +381,7 @@ void AudioSystem::KeepOutput()
                 break;
             lastSoundNs = SteadyNanoseconds();
             outputAsleep = false; // messages meanwhile need not wait for this lock
-            driver = new_fluid_audio_driver2(settings, OnAudio, this);
+            driver = lib.new_fluid_audio_driver2(settings, OnAudio, this);
             if (!driver) {
                 outputAsleep = true; // the next message tries again
                 if (!reopenFailureReported)
@@ -323,6 +391,44 @@ void AudioSystem::KeepOutput()
             }
         }
     }
+}
+
+// The loader thread: the library, the settings and the synthesizer.
+bool AudioSystem::CreateSynth()
+{
+    if (!OpenFluidLibrary())
+        return false;
+    InstallFluidLog();
+    settings = lib.new_fluid_settings();
+    if (!settings) {
+        std::fprintf(stderr, "Ovelune: the synthesizer could not be created; notes will be silent.\n");
+        return false;
+    }
+    lib.fluid_settings_setint(settings, "synth.reverb.active", 0);
+    lib.fluid_settings_setint(settings, "synth.chorus.active", 0);
+    // Samples are read as notes need them: a quarter of the start-up time and memory.
+    lib.fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    // A piano note at velocity 96 peaks near -10 dBFS at this gain (0.2 is far too quiet).
+    lib.fluid_settings_setnum(settings, "synth.gain", 1.0);
+    // One piano note at a time, with the release of the one before: 64 voices are plenty,
+    // and every voice costs memory (256 by default).
+    lib.fluid_settings_setint(settings, "synth.polyphony", 64);
+    lib.fluid_settings_setint(settings, "synth.threadsafe-api", 1);
+    // 2 x 512 frames, 23 ms at 44.1 kHz: as much as FluidSynth buffers by default, in
+    // periods 8 times as long: while a note sounds the output's thread wakes 86 times a
+    // second instead of 689, and the sound server's thread with it.
+    lib.fluid_settings_setint(settings, "audio.period-size", 512);
+    lib.fluid_settings_setint(settings, "audio.periods", 2);
+    lib.fluid_settings_setint(settings, "audio.pulseaudio.adjust-latency", 0);
+    lib.fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
+    lib.fluid_settings_setstr(settings, "audio.jack.id", "Ovelune");
+    const QByteArray file = qgetenv("OVELUNE_AUDIO_FILE");
+    if (!file.isEmpty())
+        lib.fluid_settings_setstr(settings, "audio.file.name", file.constData());
+    synth = lib.new_fluid_synth(settings);
+    if (!synth)
+        std::fprintf(stderr, "Ovelune: the synthesizer could not be created; notes will be silent.\n");
+    return synth != nullptr;
 }
 
 void AudioSystem::LoadSoundfont()
@@ -341,11 +447,11 @@ void AudioSystem::LoadSoundfont()
     int id = FLUID_FAILED;
     for (const QString& candidate : candidates) {
         const QByteArray path = QFile::encodeName(candidate);
-        if (!QFileInfo(candidate).isFile() || !fluid_is_soundfont(path.constData()))
+        if (!QFileInfo(candidate).isFile() || !lib.fluid_is_soundfont(path.constData()))
             continue;
         // No preset reset: it would load the percussion kit's samples for channel 10 only to
         // drop them again below (about 12 MB and a third of the loading time).
-        id = fluid_synth_sfload(synth, path.constData(), 0);
+        id = lib.fluid_synth_sfload(synth, path.constData(), 0);
         if (id != FLUID_FAILED)
             break;
     }
@@ -366,9 +472,9 @@ void AudioSystem::LoadSoundfont()
         return;
     }
     // Acoustic grand piano everywhere, the percussion channel included.
-    for (int channel = 0; channel < fluid_synth_count_midi_channels(synth); ++channel) {
-        fluid_synth_set_channel_type(synth, channel, CHANNEL_TYPE_MELODIC);
-        fluid_synth_program_select(synth, channel, id, 0, 0);
+    for (int channel = 0; channel < lib.fluid_synth_count_midi_channels(synth); ++channel) {
+        lib.fluid_synth_set_channel_type(synth, channel, CHANNEL_TYPE_MELODIC);
+        lib.fluid_synth_program_select(synth, channel, id, 0, 0);
     }
     FinishLoading(true);
 }
@@ -377,6 +483,8 @@ void AudioSystem::LoadSoundfont()
 void AudioSystem::FinishLoading(bool loaded)
 {
     std::lock_guard<std::mutex> lock(pendingMutex);
+    if (synth && referencePitch != 440.0)
+        Tune(referencePitch);
     // No output runs yet: the kept messages, up to MaxPendingMessages at once, are drained
     // as messages without an output are.
     if (loaded)
@@ -409,10 +517,10 @@ void AudioSystem::StartDriver()
     for (const char* name : PreferredDrivers)
         tried << QByteArray(name);
     char* systemDefault = nullptr;
-    if (fluid_settings_dupstr(settings, "audio.driver", &systemDefault) == FLUID_OK && systemDefault) {
+    if (lib.fluid_settings_dupstr(settings, "audio.driver", &systemDefault) == FLUID_OK && systemDefault) {
         if (!tried.contains(systemDefault))
             tried << QByteArray(systemDefault);
-        fluid_free(systemDefault);
+        lib.fluid_free(systemDefault);
     }
     for (const char* name : FallbackDrivers)
         if (!tried.contains(name))
@@ -434,11 +542,11 @@ void AudioSystem::StartDriver()
 bool AudioSystem::TryDriver(const char* name)
 {
     quietFluid = true;
-    fluid_settings_setstr(settings, "audio.driver", name);
-    fluid_audio_driver_t* started = new_fluid_audio_driver2(settings, OnAudio, this);
+    lib.fluid_settings_setstr(settings, "audio.driver", name);
+    fluid_audio_driver_t* started = lib.new_fluid_audio_driver2(settings, OnAudio, this);
     if (!started && std::strcmp(name, "file") == 0) {
         // The file driver renders the synthesizer itself, without our filter.
-        started = new_fluid_audio_driver(settings, synth);
+        started = lib.new_fluid_audio_driver(settings, synth);
     }
     quietFluid = false;
     driver = started;
@@ -447,88 +555,16 @@ bool AudioSystem::TryDriver(const char* name)
     return started != nullptr;
 }
 
-namespace {
-
-std::mutex preparedMutex; // guards prepared
-AudioSystem* prepared = nullptr; // made by PrepareMacMidiDevice, not yet taken
-
-AudioSystem* NewAudioSystem();
-
-} // namespace
-
-void PrepareMacMidiDevice()
-{
-    std::lock_guard<std::mutex> lock(preparedMutex);
-    if (!prepared)
-        prepared = NewAudioSystem();
-}
-
-void DiscardPreparedMacMidiDevice()
-{
-    AudioSystem* unclaimed = nullptr;
-    {
-        std::lock_guard<std::mutex> lock(preparedMutex);
-        std::swap(unclaimed, prepared);
-    }
-    ReleaseMacMidiDevice(unclaimed);
-}
-
 AudioSystem* CreateMacMidiDevice()
 {
-    {
-        std::lock_guard<std::mutex> lock(preparedMutex);
-        if (prepared)
-            return std::exchange(prepared, nullptr);
-    }
-    return NewAudioSystem();
-}
-
-namespace {
-
-AudioSystem* NewAudioSystem()
-{
-    InstallFluidLog();
     auto* system = new AudioSystem;
-    fluid_settings_t* settings = new_fluid_settings();
-    system->settings = settings;
-    fluid_settings_setint(settings, "synth.reverb.active", 0);
-    fluid_settings_setint(settings, "synth.chorus.active", 0);
-    // Samples are read as notes need them: a quarter of the start-up time and memory.
-    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-    // A piano note at velocity 96 peaks near -10 dBFS at this gain (0.2 is far too quiet).
-    fluid_settings_setnum(settings, "synth.gain", 1.0);
-    // One piano note at a time, with the release of the one before: 64 voices are plenty,
-    // and every voice costs memory (256 by default).
-    fluid_settings_setint(settings, "synth.polyphony", 64);
-    fluid_settings_setint(settings, "synth.threadsafe-api", 1);
-    // 2 x 512 frames, 23 ms at 44.1 kHz: as much as FluidSynth buffers by default, in
-    // periods 8 times as long: while a note sounds the output's thread wakes 86 times a
-    // second instead of 689, and the sound server's thread with it.
-    fluid_settings_setint(settings, "audio.period-size", 512);
-    fluid_settings_setint(settings, "audio.periods", 2);
-    fluid_settings_setint(settings, "audio.pulseaudio.adjust-latency", 0);
-    fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-    fluid_settings_setstr(settings, "audio.jack.id", "Ovelune");
-    const QByteArray file = qgetenv("OVELUNE_AUDIO_FILE");
-    if (!file.isEmpty())
-        fluid_settings_setstr(settings, "audio.file.name", file.constData());
-    system->synth = new_fluid_synth(settings);
-    if (!system->synth) {
-        std::fprintf(stderr, "Ovelune: the synthesizer could not be created; notes will be silent.\n");
-        std::lock_guard<std::mutex> lock(system->readyMutex);
-        system->ready = true;
-        return system;
-    }
-    system->DesignFilters();
     system->loader = std::thread([system] { system->Load(); });
     return system;
 }
 
-} // namespace
-
 void SendMacMidiDeviceMessage(AudioSystem* system, const unsigned char* data, unsigned int size)
 {
-    if (!system || !system->synth || !data || size == 0)
+    if (!system || !data || size == 0)
         return;
     const unsigned char status = data[0];
     if (status < 0x80 || status >= 0xF0)
@@ -576,25 +612,25 @@ void AudioSystem::Apply(const std::array<unsigned char, 3>& message)
     const int data2 = message[2];
     switch (message[0] & 0xF0) {
     case 0x80:
-        fluid_synth_noteoff(synth, channel, data1);
+        lib.fluid_synth_noteoff(synth, channel, data1);
         break;
     case 0x90:
-        fluid_synth_noteon(synth, channel, data1, data2);
+        lib.fluid_synth_noteon(synth, channel, data1, data2);
         break;
     case 0xA0:
-        fluid_synth_key_pressure(synth, channel, data1, data2);
+        lib.fluid_synth_key_pressure(synth, channel, data1, data2);
         break;
     case 0xB0:
-        fluid_synth_cc(synth, channel, data1, data2);
+        lib.fluid_synth_cc(synth, channel, data1, data2);
         break;
     case 0xC0:
-        fluid_synth_program_change(synth, channel, data1);
+        lib.fluid_synth_program_change(synth, channel, data1);
         break;
     case 0xD0:
-        fluid_synth_channel_pressure(synth, channel, data1);
+        lib.fluid_synth_channel_pressure(synth, channel, data1);
         break;
     case 0xE0:
-        fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7));
+        lib.fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7));
         break;
     default:
         break;
@@ -613,19 +649,20 @@ void ReleaseMacMidiDevice(AudioSystem* system)
     if (system->loader.joinable())
         system->loader.join();
     if (system->driver)
-        delete_fluid_audio_driver(system->driver); // no audio callback after this
+        lib.delete_fluid_audio_driver(system->driver); // no audio callback after this
     if (system->synth)
-        delete_fluid_synth(system->synth);
-    delete_fluid_settings(system->settings);
+        lib.delete_fluid_synth(system->synth);
+    if (system->settings)
+        lib.delete_fluid_settings(system->settings);
     delete system;
 }
 
 bool RenderMacMidiDevice(AudioSystem* system, float* left, float* right, unsigned int frames)
 {
-    if (!system || !system->synth || !left || !right)
+    if (!system || !left || !right)
         return false;
     system->WaitReady();
-    if (system->hasOutput)
+    if (!system->synth || system->hasOutput)
         return false;
     std::lock_guard<std::mutex> lock(system->renderMutex);
     system->RenderLocked(left, right, frames);
@@ -669,19 +706,28 @@ double GetMacMidiDeviceOutputLatency(AudioSystem* system, std::string* driverNam
     }
     int periodSize = 0;
     int periods = 0;
-    fluid_settings_getint(system->settings, "audio.period-size", &periodSize);
-    fluid_settings_getint(system->settings, "audio.periods", &periods);
+    lib.fluid_settings_getint(system->settings, "audio.period-size", &periodSize);
+    lib.fluid_settings_getint(system->settings, "audio.periods", &periods);
     return static_cast<double>(periodSize) * periods / rate;
 }
 
 void SetMacMidiDeviceReferencePitch(AudioSystem* system, double hz)
 {
-    if (!system || !system->synth || !(hz > 0.0))
+    if (!system || !(hz > 0.0))
         return;
-    const int channels = fluid_synth_count_midi_channels(system->synth);
+    std::lock_guard<std::mutex> lock(system->pendingMutex);
+    if (!system->loadFinished)
+        system->referencePitch = hz; // tuned once the synthesizer is made
+    else if (system->synth)
+        system->Tune(hz);
+}
+
+void AudioSystem::Tune(double hz)
+{
+    const int channels = lib.fluid_synth_count_midi_channels(synth);
     if (hz == 440.0) {
         for (int channel = 0; channel < channels; ++channel)
-            fluid_synth_deactivate_tuning(system->synth, channel, 1);
+            lib.fluid_synth_deactivate_tuning(synth, channel, 1);
         return;
     }
     // One tuning for all keys: key k at 100 k cents plus the offset of A4 from 440 Hz.
@@ -689,9 +735,9 @@ void SetMacMidiDeviceReferencePitch(AudioSystem* system, double hz)
     double cents[128];
     for (int key = 0; key < 128; ++key)
         cents[key] = 100.0 * key + offset;
-    fluid_synth_activate_key_tuning(system->synth, 0, 0, "Ovelune reference pitch", cents, 1);
+    lib.fluid_synth_activate_key_tuning(synth, 0, 0, "Ovelune reference pitch", cents, 1);
     for (int channel = 0; channel < channels; ++channel)
-        fluid_synth_activate_tuning(system->synth, channel, 0, 0, 1);
+        lib.fluid_synth_activate_tuning(synth, channel, 0, 0, 1);
 }
 
 void SetMacMidiDeviceFilter(AudioSystem* system, bool enabled)

@@ -14,8 +14,9 @@ namespace Core {
 // "file" driver. A missing soundfont or audio output leaves a silent synthesizer and one
 // message on standard error; nothing fails.
 //
-// The soundfont is loaded and the audio driver started on a background thread, so creation
-// returns at once. With OVELUNE_BENCH_REPORT set, the end of loading is reported on standard
+// FluidSynth is opened, the soundfont loaded and the audio driver started on a background
+// thread, so creation returns at once; the program does not link FluidSynth, so neither do
+// its libraries load before main. With OVELUNE_BENCH_REPORT set, the end of loading is reported on standard
 // error for start-up benchmarks ("ovelune-bench synth-ready-ns <CLOCK_MONOTONIC ns> ...").
 // Messages that arrive while loading are kept and played, in order, once it has finished.
 //
@@ -23,12 +24,6 @@ namespace Core {
 struct AudioSystem;
 
 AudioSystem* CreateMacMidiDevice();
-// For program start-up: starts making the synthesizer now (soundfont, audio output) on its
-// own thread; the next CreateMacMidiDevice takes it, ready or still loading, so loading
-// overlaps with everything the program does before it makes its output device. Discard
-// releases one that nothing took. Both may be called from any thread.
-void PrepareMacMidiDevice();
-void DiscardPreparedMacMidiDevice();
 // Delivers one channel message (status, data 1, data 2); bytes beyond `size` count as 0.
 // System messages are ignored.
 void SendMacMidiDeviceMessage(AudioSystem* synth, const unsigned char* data, unsigned int size);

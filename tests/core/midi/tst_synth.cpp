@@ -107,11 +107,11 @@ private slots:
     // The reference pitch moves every key, after Stop and a change of program too: A4 and
     // C4 sound higher or lower than at 440 Hz by the interval from 440 to it, within 2 cents.
     // (Measured against the same note at 440 Hz: the sound set's own piano is a few cents
-    // sharp of 440, by as much as the analysis window's place changes it.)
+    // sharp of 440, by as much as the analysis window's place changes it.) Chosen as the
+    // synthesizer is made, while it still loads, as the program does at start, it holds too.
     void referencePitchTunesEveryNote()
     {
-        MidiOutMacDevice synth;
-        auto heardHz = [&synth](double a4, int note) {
+        auto heardHz = [](MidiOutMacDevice& synth, double a4, int note) {
             std::vector<float> left;
             synth.SetReferencePitch(a4);
             synth.Stop();
@@ -121,14 +121,54 @@ private slots:
             const auto skip = static_cast<std::size_t>(0.15 * synth.SampleRate());
             return PitchDetector(synth.SampleRate()).Detect(left.data() + skip, left.size() - skip);
         };
+        MidiOutMacDevice synth;
+        auto centsOff = [&](double heard, double plain, double a4) {
+            return 1200.0 * (std::log2(heard / plain) - std::log2(a4 / 440.0));
+        };
         for (int note : {69, 60}) {
-            const double plain = heardHz(440.0, note);
+            const double plain = heardHz(synth, 440.0, note);
             for (double a4 : {432.0, 466.0}) {
-                const double cents = 1200.0 * (std::log2(heardHz(a4, note) / plain) - std::log2(a4 / 440.0));
+                const double cents = centsOff(heardHz(synth, a4, note), plain, a4);
                 QVERIFY2(std::fabs(cents) <= 2.0, qPrintable(QStringLiteral("A4 = %1 Hz: note %2 is %3 cents off")
                                                                  .arg(a4).arg(note).arg(cents)));
             }
+            MidiOutMacDevice loading;
+            const double cents = centsOff(heardHz(loading, 466.0, note), plain, 466.0);
+            QVERIFY2(std::fabs(cents) <= 2.0, qPrintable(QStringLiteral("chosen while loading: note %1 is %2 cents off")
+                                                             .arg(note).arg(cents)));
         }
+    }
+
+    // A synthesizer library that cannot be opened (removed, damaged) is said once, and the
+    // program goes on silent: notes, Stop and rendering are harmless. Run in a child process,
+    // since a process opens the library once.
+    void aSynthesizerLibraryThatCannotBeOpenedLeavesItSilent()
+    {
+        if (qEnvironmentVariableIsSet("OVELUNE_TEST_BROKEN_LIBRARY")) {
+            MidiOutMacDevice synth;
+            Play(synth, 60);
+            synth.SetReferencePitch(432.0);
+            QVERIFY(!synth.IsAudible());
+            float buffer[64];
+            QVERIFY(!synth.Render(buffer, buffer + 32, 32));
+            synth.Stop();
+            QCOMPARE(synth.OutputLatency(), 0.0);
+            return;
+        }
+        QTemporaryDir broken;
+        QFile library(broken.filePath(QStringLiteral(OVELUNE_FLUIDSYNTH_SONAME)));
+        QVERIFY(library.open(QIODevice::WriteOnly) && library.write("not a shared library") > 0);
+        library.close();
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("OVELUNE_TEST_BROKEN_LIBRARY"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("LD_LIBRARY_PATH"), broken.path());
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(QTest::currentTestFunction())});
+        QVERIFY(child.waitForFinished(60000));
+        const QByteArray said = child.readAllStandardError() + child.readAllStandardOutput();
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, said.constData());
+        QCOMPARE(said.count("Ovelune: the synthesizer library " OVELUNE_FLUIDSYNTH_SONAME " could not be loaded"), 1);
     }
 
     void filterCutsTheTreble()
