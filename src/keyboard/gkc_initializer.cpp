@@ -49,10 +49,30 @@ QVector<QImage*>* const NativeSets[LookCount] = {&KeyResources, &KeyResourcesHov
 
 }  // namespace
 
-const QVector<QImage*>& KeyImageSet(KeyLook look, int density)
+namespace {
+
+QVector<QImage*>& SetOf(KeyLook look, int density)
 {
     Q_ASSERT(look >= 0 && look < LookCount && density >= 1 && density <= MaxKeyImageDensity);
     return density == 1 ? *NativeSets[look] : FinerKeyResources[density - 2][look];
+}
+
+}  // namespace
+
+const QVector<QImage*>& KeyImageSet(KeyLook look, int density)
+{
+    QVector<QImage*>& set = SetOf(look, density);
+    if (set.isEmpty()) {
+        GKCini.Init();
+        const QString directory = QLatin1String(LookDirectories[look]);
+        GKCinitializer::LoadResources(set, directory, look == LookNormal ? QString() : directory, density);
+    }
+    return set;
+}
+
+bool IsKeyImageSetLoaded(KeyLook look, int density)
+{
+    return !SetOf(look, density).isEmpty();
 }
 
 GKCinitializer::GKCinitializer() : initialized(false)
@@ -86,30 +106,12 @@ void GKCinitializer::Init()
 
     initKeyImageResources();
 
-    LoadResources(KeyResources, QStringLiteral("normal"), QString());
-    LoadResources(KeyResourcesHover, QStringLiteral("hover"), QStringLiteral("hover"));
-    LoadResources(KeyResourcesPressed, QStringLiteral("pressed"), QStringLiteral("pressed"));
-    LoadResources(KeyResourcesGreen, QStringLiteral("green"), QStringLiteral("green"));
-    LoadResources(KeyResourcesBlue, QStringLiteral("blue"), QStringLiteral("blue"));
-    LoadResources(KeyResourcesRed, QStringLiteral("red"), QStringLiteral("red"));
-
-    // No edge highlight images are shipped: these load as null images and draw nothing.
+    // The key images are read as they are first drawn (KeyImageSet): a window shows one
+    // density of six, and its first frame one look. No edge highlight images are shipped: these load as null images and draw nothing.
     HighlightLeft = new QImage(QStringLiteral(":/res/GKC/highlightL"), "png");
     HighlightRight = new QImage(QStringLiteral(":/res/GKC/highlightR"), "png");
 
     AppendKeyTable(KeysCache);
-}
-
-void GKCinitializer::LoadDensity(int density)
-{
-    Q_ASSERT(density >= 1 && density <= MaxKeyImageDensity);
-    if (density == 1 || !FinerKeyResources[density - 2][LookNormal].isEmpty())
-        return;
-    for (int look = 0; look < LookCount; ++look) {
-        const QString directory = QLatin1String(LookDirectories[look]);
-        LoadResources(FinerKeyResources[density - 2][look], directory,
-                      look == LookNormal ? QString() : directory, density);
-    }
 }
 
 void GKCinitializer::LoadResources(QVector<QImage*>& set, const QString& directory,

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QVector>
 
-// Builds the shared key table and loads the key images, once per process.
+// Builds the shared key table, once per process, and owns the key images.
 class GKCinitializer
 {
 public:
@@ -13,12 +13,9 @@ public:
     GKCinitializer(const GKCinitializer&) = delete;
     GKCinitializer& operator=(const GKCinitializer&) = delete;
 
-    // GUI thread. Calls after the first do nothing, even if the first one failed part-way.
+    // GUI thread. Builds the key table and makes the images' resources reachable; the
+    // images load when first asked for (KeyImageSet). Calls after the first do nothing.
     void Init();
-
-    // GUI thread, after Init. Loads the finer sets of `density` (2 or 3) on the first call;
-    // density 1 is loaded by Init.
-    void LoadDensity(int density);
 
     // Fills `set` with the 14 images of one state from ":/res/GKC/<directory>/", at `density`
     // image pixels per native pixel ("NAME@2x.png" for 2).

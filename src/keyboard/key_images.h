@@ -4,7 +4,8 @@
 #include <QVector>
 
 // Key image sets, each indexed by GKCKeyPositon::imageIndex, and the octave edge
-// highlights. Loaded once by GKCinitializer::Init, owned by GKCini, read-only afterwards.
+// highlights. Owned by GKCini; a set is empty until KeyImageSet first loads it, and
+// read-only afterwards. The highlights are loaded by GKCinitializer::Init.
 extern QVector<QImage*> KeyResources;
 extern QVector<QImage*> KeyResourcesHover;
 extern QVector<QImage*> KeyResourcesPressed;
@@ -25,5 +26,7 @@ constexpr int MaxKeyImageDensity = 3;
 
 // The set of `look` with `density` (1..MaxKeyImageDensity) image pixels per native pixel. Its
 // images carry the density as their device pixel ratio, so each draws at the native size.
-// Density 1 is one of the sets above; a finer set is empty until GKCini.LoadDensity loads it.
+// Density 1 is one of the sets above. The first call for a set loads it (a few milliseconds
+// for the finer ones). GUI thread, or the render thread while the GUI thread waits for it.
 const QVector<QImage*>& KeyImageSet(KeyLook look, int density);
+bool IsKeyImageSetLoaded(KeyLook look, int density);

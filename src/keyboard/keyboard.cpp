@@ -167,7 +167,6 @@ void Keyboard::updateImageDensity(const QQuickWindow* shownIn)
     const int density = imageDensityFor(qMax(scale.x(), scale.y()) * ratio);
     if (density == imageDensity)
         return;
-    GKCini.LoadDensity(density);
     imageDensity = density;
     repaint();
 }
@@ -282,6 +281,31 @@ void Keyboard::paint(QPainter* painter)
         drawOctave(group, painter);
     drawFades(painter);
     drawTypingMarks(painter);
+    // The frame needed one look; the others are read after it, one per turn of the event
+    // loop, so that a first hover, press or answer finds its images ready.
+    if (!preloadQueued && !AllLooksLoaded(imageDensity)) {
+        preloadQueued = true;
+        QMetaObject::invokeMethod(this, &Keyboard::preloadLook, Qt::QueuedConnection);
+    }
+}
+
+bool Keyboard::AllLooksLoaded(int density)
+{
+    for (int look = 0; look < LookCount; ++look)
+        if (!IsKeyImageSetLoaded(KeyLook(look), density))
+            return false;
+    return true;
+}
+
+void Keyboard::preloadLook()
+{
+    for (int look = 0; look < LookCount; ++look)
+        if (!IsKeyImageSetLoaded(KeyLook(look), imageDensity)) {
+            KeyImageSet(KeyLook(look), imageDensity);
+            QMetaObject::invokeMethod(this, &Keyboard::preloadLook, Qt::QueuedConnection);
+            return;
+        }
+    preloadQueued = false;
 }
 
 bool Keyboard::typeKey(int nativeScanCode, int key, int modifiers)

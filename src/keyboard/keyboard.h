@@ -8,6 +8,8 @@
 #include <QQuickPaintedItem>
 #include <QVector>
 
+#include <atomic>
+
 class QPainter;
 
 // The 88-key piano (A0..C8) as a painted QML item, scaled to the item's size. Keys are
@@ -110,8 +112,11 @@ private:
     void drawKey(int key, QPainter* painter);
     void drawFades(QPainter* painter);
     void drawTypingMarks(QPainter* painter);
-    // Picks (and loads) the key images for the item's size on `shownIn`'s device pixels.
+    // Picks the key images for the item's size on `shownIn`'s device pixels.
     void updateImageDensity(const QQuickWindow* shownIn);
+    static bool AllLooksLoaded(int density);
+    // GUI thread: loads one look of the current density not yet loaded, then queues itself.
+    void preloadLook();
     void repaint();
     void requestCursor(int shape);
 
@@ -125,5 +130,7 @@ private:
     bool keysEnabled;
     int hoverKey;
     int imageDensity;  // chosen on the GUI thread, read by paint()
+    // Set by paint(), cleared by preloadLook() once every look is loaded.
+    std::atomic<bool> preloadQueued{false};
     int typingOctave;
 };

@@ -49,12 +49,11 @@ enum Look { Normal, Hover, Pressed, Green, Blue, Red };
 // Which image set a native-size render shows at the key, -1 for none; faded keys are darker.
 int Shown(const QImage& render, int key)
 {
-    const QVector<QImage*>* sets[] = {&KeyResources, &KeyResourcesHover, &KeyResourcesPressed,
-                                      &KeyResourcesGreen, &KeyResourcesBlue, &KeyResourcesRed};
+    const KeyLook looks[] = {LookNormal, LookHover, LookPressed, LookGreen, LookBlue, LookRed};
     const QPoint inImage = Centre(key) - KeysCache.at(key).imagePos.toPoint();
     const QColor seen = render.pixelColor(Centre(key));
     for (int look = Normal; look <= Red; ++look) {
-        const QColor drawn = sets[look]->at(KeysCache.at(key).imageIndex)->pixelColor(inImage);
+        const QColor drawn = KeyImageSet(looks[look], 1).at(KeysCache.at(key).imageIndex)->pixelColor(inImage);
         if (qAbs(seen.red() - drawn.red()) + qAbs(seen.green() - drawn.green()) + qAbs(seen.blue() - drawn.blue()) < 8)
             return look;
     }
@@ -187,6 +186,19 @@ private slots:
         const int density[] = {1, 1, 1, 2, 2, 2, 3, 3};
         for (int i = 0; i < 8; ++i)
             QCOMPARE(Keyboard::imageDensityFor(devicePixels[i]), density[i]);
+        // Images are read as they are first drawn (nothing in this test has drawn at 3 yet):
+        // the first frame reads the one look it shows, the event loop the others after it,
+        // before a first hover or press needs them.
+        {
+            Probe item(QSizeF(1820 * 3, 540));
+            for (int look = LookNormal; look < LookCount; ++look)
+                QVERIFY(!IsKeyImageSetLoaded(KeyLook(look), 3));
+            item.render();
+            QVERIFY(IsKeyImageSetLoaded(LookNormal, 3) && !IsKeyImageSetLoaded(LookPressed, 3));
+            QTRY_VERIFY(IsKeyImageSetLoaded(LookHover, 3) && IsKeyImageSetLoaded(LookPressed, 3)
+                        && IsKeyImageSetLoaded(LookRed, 3) && IsKeyImageSetLoaded(LookGreen, 3)
+                        && IsKeyImageSetLoaded(LookBlue, 3));
+        }
         // Every finer image is there, at its density's multiple of the native size.
         for (int d = 2; d <= 3; ++d) {
             Probe item(QSizeF(1820 * d, 180 * d / 2)); // the larger of the two scales counts
