@@ -861,15 +861,22 @@ Rectangle {
         active: false
         // Made a piece per frame: the window never stops for the charts' creation.
         asynchronous: true
-        onLoaded: item.open(rootrec.statsKeyed)
-        sourceComponent: StatisticsWindow {
-            objectName: "statsWindow"
-            onClosed: function(fromKeyboard) {
-                if (fromKeyboard)
-                    statsButton.forceActiveFocus(Qt.TabFocusReason)
-            }
-            width: Math.min(1100, rootrec.width - 40)
-            height: Math.min(700, rootrec.height - 40)
+        // Named by its file, so that Qt Charts loads with the view's first opening and not
+        // with the window.
+        source: "StatisticsWindow.qml"
+        onLoaded: {
+            item.objectName = "statsWindow"
+            item.width = Qt.binding(function() { return Math.min(1100, rootrec.width - 40) })
+            item.height = Qt.binding(function() { return Math.min(700, rootrec.height - 40) })
+            item.open(rootrec.statsKeyed)
+        }
+    }
+
+    Connections {
+        target: statsLoader.item
+        function onClosed(fromKeyboard) {
+            if (fromKeyboard)
+                statsButton.forceActiveFocus(Qt.TabFocusReason)
         }
     }
 
