@@ -21,6 +21,7 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QFontDatabase>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -157,6 +158,9 @@ Application::Application(int& argc, char** argv)
     connect(language, SIGNAL(languageChanged()), this, SLOT(onLanguageChanged()));
     view.setResizeMode(QQuickView::SizeRootObjectToView);
     InitApplicationResources();
+    // The system's fonts are read (fontconfig's set-up, some 10 ms) beside the interface's
+    // loading, which waits on Qt's QML thread for much of that time.
+    fontsRead = QtConcurrent::run([] { QFontDatabase::families(); });
     view.setSource(QUrl(QStringLiteral("qrc:/Ovelune/appwin.qml")));
     if (view.status() == QQuickView::Error) {
         for (const QQmlError& error : view.errors())
@@ -200,6 +204,7 @@ Application::~Application()
         killTimer(stateTimerId);
         stateTimerId = 0;
     }
+    fontsRead.waitForFinished();
     // The history outlives no computation of its statistics.
     statisticsWatcher.disconnect();
     statisticsWatcher.waitForFinished();

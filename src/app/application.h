@@ -215,6 +215,7 @@ private:
     TrainingOptions* options; // "appoptions": like the bridge, it outlives the application
     // GUI thread: the statistics being computed, and a request waiting for them (-1: none).
     QFutureWatcher<StatisticsFigures> statisticsWatcher;
+    QFuture<void> fontsRead;
     int waitingStatisticsDays = -1;
     QPointer<QObject> statisticsReceiver;
     qint64 sessionStartMs; // the history's id of the session in progress; 0 until its first answer
