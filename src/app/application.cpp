@@ -133,6 +133,10 @@ Application::Application(int& argc, char** argv)
         break;
     }
     connect(singleInstance.get(), SIGNAL(activationRequested()), this, SLOT(onActivationRequested()));
+    // The synthesizer loads on its own thread from here (its library, soundfont and audio
+    // output), beside the interface's loading; the output device made below takes it. Begun
+    // before the toolkit, it held the dynamic loader while Qt loaded its platform plugins.
+    synthesizer.reset(new Core::MidiOutMacDevice::Preparation);
 
     appSettings = new AppSettings();
     language->SetStore(appSettings);
@@ -184,10 +188,8 @@ Application::Application(int& argc, char** argv)
     }
 
     app = this;
-    // The synthesizer loads on its own thread from here: its library, soundfont and audio
-    // output. Begun before the interface, it took a core and the dynamic loader from Qt's
-    // start; begun here, it is ready about when the first frame is drawn.
     initSound();
+    synthesizer.reset();
     options->ApplyReferencePitch();
 
     view.showMaximized();

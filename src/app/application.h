@@ -5,6 +5,7 @@
 #include "app/statistics_figures.h"
 #include "core/midi/midi.h"
 #include "core/midi/midi_connector.h"
+#include "core/midi/midi_out_mac_device.h"
 #include "core/midi/subject.h"
 #include "keyboard/keyboard.h"
 
@@ -187,6 +188,7 @@ private:
     void ReportLostInputDevice();
 
     std::unique_ptr<SingleInstance> singleInstance;
+    std::unique_ptr<Core::MidiOutMacDevice::Preparation> synthesizer; // until the output device takes it
     bool primary;
     int startUpExitCode;
     boost::shared_ptr<Core::SoundController> soundController;

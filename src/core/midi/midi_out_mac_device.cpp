@@ -16,6 +16,16 @@ MidiOutMacDevice::~MidiOutMacDevice()
     Close();
 }
 
+MidiOutMacDevice::Preparation::Preparation()
+{
+    PrepareMacMidiDevice();
+}
+
+MidiOutMacDevice::Preparation::~Preparation()
+{
+    DiscardPreparedMacMidiDevice();
+}
+
 QString MidiOutMacDevice::GetName() const
 {
     return QStringLiteral("Apple DLS");

@@ -20,6 +20,18 @@ public:
     MidiOutMacDevice();
     ~MidiOutMacDevice() override;
 
+    // For program start-up: while a Preparation lives, the synthesizer loads on its own
+    // thread, and the first device made meanwhile takes it; one that no device took is
+    // released with the Preparation.
+    class Preparation
+    {
+    public:
+        Preparation();
+        ~Preparation();
+        Preparation(const Preparation&) = delete;
+        Preparation& operator=(const Preparation&) = delete;
+    };
+
     QString GetName() const override;
     void Reset() override;
     void Stop() override;

@@ -555,11 +555,45 @@ bool AudioSystem::TryDriver(const char* name)
     return started != nullptr;
 }
 
-AudioSystem* CreateMacMidiDevice()
+namespace {
+
+std::mutex preparedMutex; // guards prepared
+AudioSystem* prepared = nullptr; // made by PrepareMacMidiDevice, not yet taken
+
+AudioSystem* NewAudioSystem()
 {
     auto* system = new AudioSystem;
     system->loader = std::thread([system] { system->Load(); });
     return system;
+}
+
+} // namespace
+
+void PrepareMacMidiDevice()
+{
+    std::lock_guard<std::mutex> lock(preparedMutex);
+    if (!prepared)
+        prepared = NewAudioSystem();
+}
+
+void DiscardPreparedMacMidiDevice()
+{
+    AudioSystem* unclaimed = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(preparedMutex);
+        std::swap(unclaimed, prepared);
+    }
+    ReleaseMacMidiDevice(unclaimed);
+}
+
+AudioSystem* CreateMacMidiDevice()
+{
+    {
+        std::lock_guard<std::mutex> lock(preparedMutex);
+        if (prepared)
+            return std::exchange(prepared, nullptr);
+    }
+    return NewAudioSystem();
 }
 
 void SendMacMidiDeviceMessage(AudioSystem* system, const unsigned char* data, unsigned int size)

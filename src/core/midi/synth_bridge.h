@@ -24,6 +24,12 @@ namespace Core {
 struct AudioSystem;
 
 AudioSystem* CreateMacMidiDevice();
+// For program start-up: starts making the synthesizer now (library, soundfont, audio output)
+// on its own thread; the next CreateMacMidiDevice takes it, ready or still loading, so that
+// loading overlaps with what the program does before it makes its output device. Discard
+// releases one that nothing took. Both may be called from any thread.
+void PrepareMacMidiDevice();
+void DiscardPreparedMacMidiDevice();
 // Delivers one channel message (status, data 1, data 2); bytes beyond `size` count as 0.
 // System messages are ignored.
 void SendMacMidiDeviceMessage(AudioSystem* synth, const unsigned char* data, unsigned int size);
