@@ -149,7 +149,8 @@ double AxisTop(const AppUnderTest& t, const char* chart)
     return -1;
 }
 
-// The statistics view open, with the figures it asked for drawn.
+// The statistics view open, with the figures it asked for drawn. Its first opening also
+// loads Qt Charts: callers wait up to 20 s for it on a busy machine.
 bool FiguresShown(const AppUnderTest& t)
 {
     return t.Item("statsWindow") && t.Window("statsWindow", "visible").toBool() &&
@@ -413,7 +414,7 @@ private slots:
         view.requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(&view));
         t.ClickItem("statsButton");
-        QTRY_VERIFY(FiguresShown(t));
+        QTRY_VERIFY_WITH_TIMEOUT(FiguresShown(t), 20000);
         QVERIFY(t.Window("statsEmpty", "visible").toBool() && !t.Window("Keyboard", "visible").toBool());
         QVERIFY(t.Window("statsProblem", "text").toString().contains("moved aside"));
         QTest::keyClick(&view, Qt::Key_Escape);
@@ -423,7 +424,7 @@ private slots:
         const int asked = int(t.Asked());
         t.Click(asked + 12 - 21); // the right note an octave too high
         t.ClickItem("statsButton");
-        QTRY_VERIFY(FiguresShown(t) && !t.Window("statsEmpty", "visible").toBool());
+        QTRY_VERIFY_WITH_TIMEOUT(FiguresShown(t) && !t.Window("statsEmpty", "visible").toBool(), 20000);
         const auto figures = t.Window("statsWindow", "figures").value<StatisticsFigures>();
         QCOMPARE(QVector<int>({figures.answers, figures.right, figures.octaveErrors}),
                  QVector<int>({1, 0, 1}));
@@ -503,7 +504,7 @@ private slots:
         }
         AppUnderTest t;
         t.ClickItem("statsButton");
-        QTRY_VERIFY(FiguresShown(t));
+        QTRY_VERIFY_WITH_TIMEOUT(FiguresShown(t), 20000);
         // The last 30 days by default: the second and third sessions.
         QCOMPARE(Drawn(t, "levelChart", 0), (QVector<QPointF>{{double(ended[1]), 200.0 / 3}, {double(ended[2]), 75}}));
         QCOMPARE(Drawn(t, "levelChart", 1), (QVector<QPointF>{{double(ended[1]), 3}, {double(ended[2]), 4}}));
@@ -632,7 +633,7 @@ private slots:
         QTRY_VERIFY(t.Window("fluencyMark1", "visible").toBool());
         QVERIFY(!t.Window("fluencyMark0", "visible").toBool());
         t.ClickItem("statsButton");
-        QTRY_VERIFY(FiguresShown(t));
+        QTRY_VERIFY_WITH_TIMEOUT(FiguresShown(t), 20000);
         QTRY_COMPARE(t.Window("fluencyD", "fluent").toBool(), true);
         QCOMPARE(t.Window("fluencyC", "fluent").toBool(), false);
     }
