@@ -107,7 +107,8 @@ void GKCinitializer::Init()
     initKeyImageResources();
 
     // The key images are read as they are first drawn (KeyImageSet): a window shows one
-    // density of six, and its first frame one look. No edge highlight images are shipped: these load as null images and draw nothing.
+    // of the three densities, and its first frame one of the six looks.
+    // No edge highlight images are shipped: these load as null images and draw nothing.
     HighlightLeft = new QImage(QStringLiteral(":/res/GKC/highlightL"), "png");
     HighlightRight = new QImage(QStringLiteral(":/res/GKC/highlightR"), "png");
 

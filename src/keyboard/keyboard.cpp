@@ -283,13 +283,13 @@ void Keyboard::paint(QPainter* painter)
     drawTypingMarks(painter);
     // The frame needed one look; the others are read after it, one per turn of the event
     // loop, so that a first hover, press or answer finds its images ready.
-    if (!preloadQueued && !AllLooksLoaded(imageDensity)) {
+    if (!preloadQueued && !allLooksLoaded(imageDensity)) {
         preloadQueued = true;
         QMetaObject::invokeMethod(this, &Keyboard::preloadLook, Qt::QueuedConnection);
     }
 }
 
-bool Keyboard::AllLooksLoaded(int density)
+bool Keyboard::allLooksLoaded(int density)
 {
     for (int look = 0; look < LookCount; ++look)
         if (!IsKeyImageSetLoaded(KeyLook(look), density))

@@ -114,7 +114,7 @@ private:
     void drawTypingMarks(QPainter* painter);
     // Picks the key images for the item's size on `shownIn`'s device pixels.
     void updateImageDensity(const QQuickWindow* shownIn);
-    static bool AllLooksLoaded(int density);
+    static bool allLooksLoaded(int density);
     // GUI thread: loads one look of the current density not yet loaded, then queues itself.
     void preloadLook();
     void repaint();

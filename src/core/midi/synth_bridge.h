@@ -16,8 +16,9 @@ namespace Core {
 //
 // FluidSynth is opened, the soundfont loaded and the audio driver started on a background
 // thread, so creation returns at once; the program does not link FluidSynth, so neither do
-// its libraries load before main. With OVELUNE_BENCH_REPORT set, the end of loading is reported on standard
-// error for start-up benchmarks ("ovelune-bench synth-ready-ns <CLOCK_MONOTONIC ns> ...").
+// its libraries load before main. With OVELUNE_BENCH_REPORT set, the end of loading is
+// reported on standard error for start-up benchmarks ("ovelune-bench synth-ready-ns
+// <CLOCK_MONOTONIC ns> ...").
 // Messages that arrive while loading are kept and played, in order, once it has finished.
 //
 // Threads: every function may be called from any thread, messages from several at once.
