@@ -61,9 +61,9 @@ QVector<QImage*>& SetOf(KeyLook look, int density)
 
 const QVector<QImage*>& KeyImageSet(KeyLook look, int density)
 {
+    GKCini.Init();
     QVector<QImage*>& set = SetOf(look, density);
     if (set.isEmpty()) {
-        GKCini.Init();
         const QString directory = QLatin1String(LookDirectories[look]);
         GKCinitializer::LoadResources(set, directory, look == LookNormal ? QString() : directory, density);
     }
@@ -106,8 +106,13 @@ void GKCinitializer::Init()
 
     initKeyImageResources();
 
-    // The key images are read as they are first drawn (KeyImageSet): a window shows one
-    // of the three densities, and its first frame one of the six looks.
+    LoadResources(KeyResources, QStringLiteral("normal"), QString());
+    LoadResources(KeyResourcesHover, QStringLiteral("hover"), QStringLiteral("hover"));
+    LoadResources(KeyResourcesPressed, QStringLiteral("pressed"), QStringLiteral("pressed"));
+    LoadResources(KeyResourcesGreen, QStringLiteral("green"), QStringLiteral("green"));
+    LoadResources(KeyResourcesBlue, QStringLiteral("blue"), QStringLiteral("blue"));
+    LoadResources(KeyResourcesRed, QStringLiteral("red"), QStringLiteral("red"));
+
     // No edge highlight images are shipped: these load as null images and draw nothing.
     HighlightLeft = new QImage(QStringLiteral(":/res/GKC/highlightL"), "png");
     HighlightRight = new QImage(QStringLiteral(":/res/GKC/highlightR"), "png");

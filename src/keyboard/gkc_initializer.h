@@ -4,7 +4,7 @@
 #include <QString>
 #include <QVector>
 
-// Builds the shared key table, once per process, and owns the key images.
+// Builds the shared key table and loads the key images, once per process.
 class GKCinitializer
 {
 public:
@@ -13,8 +13,8 @@ public:
     GKCinitializer(const GKCinitializer&) = delete;
     GKCinitializer& operator=(const GKCinitializer&) = delete;
 
-    // GUI thread. Builds the key table and makes the images' resources reachable; the
-    // images load when first asked for (KeyImageSet). Calls after the first do nothing.
+    // GUI thread. Builds the key table and loads the native image sets; a finer set loads
+    // when first asked for (KeyImageSet). Calls after the first do nothing.
     void Init();
 
     // Fills `set` with the 14 images of one state from ":/res/GKC/<directory>/", at `density`

@@ -4,8 +4,7 @@
 #include <QVector>
 
 // Key image sets, each indexed by GKCKeyPositon::imageIndex, and the octave edge
-// highlights. Owned by GKCini; a set is empty until KeyImageSet first loads it, and
-// read-only afterwards. The highlights are loaded by GKCinitializer::Init.
+// highlights. Loaded once by GKCinitializer::Init, owned by GKCini, read-only afterwards.
 extern QVector<QImage*> KeyResources;
 extern QVector<QImage*> KeyResourcesHover;
 extern QVector<QImage*> KeyResourcesPressed;
@@ -26,7 +25,8 @@ constexpr int MaxKeyImageDensity = 3;
 
 // The set of `look` with `density` (1..MaxKeyImageDensity) image pixels per native pixel. Its
 // images carry the density as their device pixel ratio, so each draws at the native size.
-// Density 1 is one of the sets above. The first call for a set loads it (a few milliseconds
-// for the finer ones). GUI thread, or the render thread while the GUI thread waits for it.
+// Density 1 is one of the sets above. A finer set is read at the first call for it (a few
+// milliseconds): a window shows one of the densities, and its first frame one of the looks.
+// GUI thread, or the render thread while the GUI thread waits for it.
 const QVector<QImage*>& KeyImageSet(KeyLook look, int density);
 bool IsKeyImageSetLoaded(KeyLook look, int density);

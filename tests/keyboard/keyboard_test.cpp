@@ -49,11 +49,12 @@ enum Look { Normal, Hover, Pressed, Green, Blue, Red };
 // Which image set a native-size render shows at the key, -1 for none; faded keys are darker.
 int Shown(const QImage& render, int key)
 {
-    const KeyLook looks[] = {LookNormal, LookHover, LookPressed, LookGreen, LookBlue, LookRed};
+    const QVector<QImage*>* sets[] = {&KeyResources, &KeyResourcesHover, &KeyResourcesPressed,
+                                      &KeyResourcesGreen, &KeyResourcesBlue, &KeyResourcesRed};
     const QPoint inImage = Centre(key) - KeysCache.at(key).imagePos.toPoint();
     const QColor seen = render.pixelColor(Centre(key));
     for (int look = Normal; look <= Red; ++look) {
-        const QColor drawn = KeyImageSet(looks[look], 1).at(KeysCache.at(key).imageIndex)->pixelColor(inImage);
+        const QColor drawn = sets[look]->at(KeysCache.at(key).imageIndex)->pixelColor(inImage);
         if (qAbs(seen.red() - drawn.red()) + qAbs(seen.green() - drawn.green()) + qAbs(seen.blue() - drawn.blue()) < 8)
             return look;
     }
@@ -186,9 +187,9 @@ private slots:
         const int density[] = {1, 1, 1, 2, 2, 2, 3, 3};
         for (int i = 0; i < 8; ++i)
             QCOMPARE(Keyboard::imageDensityFor(devicePixels[i]), density[i]);
-        // Images are read as they are first drawn (nothing in this test has drawn at 3 yet):
-        // the first frame reads the one look it shows, the event loop the others after it,
-        // before a first hover or press needs them.
+        // Finer images are read as they are first drawn (nothing in this test has drawn at 3
+        // yet): the first frame reads the one look it shows, the event loop the others after
+        // it, before a first hover or press needs them.
         {
             Probe item(QSizeF(1820 * 3, 540));
             for (int look = LookNormal; look < LookCount; ++look)
