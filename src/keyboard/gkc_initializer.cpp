@@ -47,25 +47,28 @@ QVector<QImage*>* const NativeSets[LookCount] = {&KeyResources, &KeyResourcesHov
                                                  &KeyResourcesPressed, &KeyResourcesRed,
                                                  &KeyResourcesGreen, &KeyResourcesBlue};
 
-}  // namespace
-
-namespace {
-
 QVector<QImage*>& SetOf(KeyLook look, int density)
 {
     Q_ASSERT(look >= 0 && look < LookCount && density >= 1 && density <= MaxKeyImageDensity);
     return density == 1 ? *NativeSets[look] : FinerKeyResources[density - 2][look];
 }
 
+void LoadLook(KeyLook look, int density)
+{
+    const QString directory = QLatin1String(LookDirectories[look]);
+    GKCinitializer::LoadResources(SetOf(look, density), directory, look == LookNormal ? QString() : directory,
+                                  density);
+}
+
 }  // namespace
 
 const QVector<QImage*>& KeyImageSet(KeyLook look, int density)
 {
-    GKCini.Init();
     QVector<QImage*>& set = SetOf(look, density);
     if (set.isEmpty()) {
-        const QString directory = QLatin1String(LookDirectories[look]);
-        GKCinitializer::LoadResources(set, directory, look == LookNormal ? QString() : directory, density);
+        GKCini.Init(); // the native sets, and the resources the finer ones are read from
+        if (set.isEmpty())
+            LoadLook(look, density);
     }
     return set;
 }
@@ -106,12 +109,8 @@ void GKCinitializer::Init()
 
     initKeyImageResources();
 
-    LoadResources(KeyResources, QStringLiteral("normal"), QString());
-    LoadResources(KeyResourcesHover, QStringLiteral("hover"), QStringLiteral("hover"));
-    LoadResources(KeyResourcesPressed, QStringLiteral("pressed"), QStringLiteral("pressed"));
-    LoadResources(KeyResourcesGreen, QStringLiteral("green"), QStringLiteral("green"));
-    LoadResources(KeyResourcesBlue, QStringLiteral("blue"), QStringLiteral("blue"));
-    LoadResources(KeyResourcesRed, QStringLiteral("red"), QStringLiteral("red"));
+    for (int look = 0; look < LookCount; ++look)
+        LoadLook(KeyLook(look), 1);
 
     // No edge highlight images are shipped: these load as null images and draw nothing.
     HighlightLeft = new QImage(QStringLiteral(":/res/GKC/highlightL"), "png");
